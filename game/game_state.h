@@ -1,0 +1,31 @@
+// GameState: the globals every part of the game shares.
+#pragma once
+
+#include "config/geometry.h"
+
+struct GameStateRecord {
+  int score = 0;
+  int highScore = 0;
+  int shipStock = 0;
+  int capsuleCounter = 0;
+  float stageClock = 0.0f;
+  float shipX = 0.0f;
+  float shipY = 0.0f;
+  float shipVelX = 0.0f;
+  float shipVelY = 0.0f;
+  int bankFrame = 0;
+  int bankStep = 0;
+  int musicCounter = 0;
+  int shipAlive = 0;
+  int respawning = 0;
+  int respawnCounter = 0;
+  int invincible = 0;
+  int paused = 0;
+  int gameOver = 0;
+  int ControlMode = 0;
+  int barrageRunning = 0;
+  int doubleShot = 0;
+  int wideShot = 0;
+  int capsulesSpawned = 0;
+};
+extern GameStateRecord GameState;

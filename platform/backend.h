@@ -1,0 +1,56 @@
+// What a backend supplies under window_system.h: the SDL backend for the programs, the headless host
+// for tests and the runner. The shared queue code (message_queue.cpp) calls these; nothing else should.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <ctime>
+
+#include "platform/win_types.h"
+
+namespace plat::backend {
+
+bool CreateWindow(const char* title, bool fullScreen, int logicalWidth, int logicalHeight);
+void ShowWindow();
+void DestroyWindow();
+void RaiseWindow();
+int DesktopWidth();
+int DesktopHeight();
+
+// Moves pending native events (keys, buttons, focus, close, another copy's raise request) into the
+// message queue by calling plat::detail::PostNative. wait: block until at least one arrives.
+void PumpEvents(bool wait);
+
+std::int64_t CounterFrequency();
+std::int64_t Counter();
+std::uint32_t Milliseconds();
+void Sleep(std::uint32_t milliseconds);
+std::time_t CalendarTime();
+void IdleUntilCounter(std::int64_t dueCounter);
+void FrameGranted();
+void FrameDone();
+
+// Named mutex: returns a handle > 0; alreadyExists when another holder has the name.
+int CreateMutex(const char* name, bool& alreadyExists);
+void ReleaseMutex(int handle);
+// Another running copy's window with this class and title: asks it to come to the front.
+bool FindForeignWindow(const char* className, const char* title);
+bool RaiseForeignWindow();
+// The named window our process now owns, so a later copy can find it.
+void AnnounceWindow(const char* className, const char* title);
+
+void ConfineCursor(bool on, int left, int top, int right, int bottom);
+void HideCursor();
+void ShowMessageBox(const char* utf8Text, const char* utf8Caption);
+void Beep();
+std::size_t ModuleFileName(char* buffer, std::size_t size);
+
+// Shows one finished RGB565 picture (pitchPixels: pixels per row). waitVerticalBlank: cap at the
+// display's refresh.
+void Present(const std::uint16_t* pixels, int width, int height, int pitchPixels, bool waitVerticalBlank);
+
+}  // namespace plat::backend
+
+namespace plat::detail {
+// A native event becomes a message in the queue (backends only).
+void PostNative(std::uint32_t message, WParam wParam, LParam lParam);
+}  // namespace plat::detail

@@ -1,0 +1,277 @@
+// The SDL2 backend behind window_system.h: one full-screen window showing the game's logical picture
+// scaled with its aspect kept, keyboard and mouse buttons turned into window messages, real clocks,
+// and a single-instance lock that lets a second copy bring the first to the front.
+#include <SDL.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <string>
+
+#include "platform/backend.h"
+#include "platform/sdl/sdl_keymap.h"
+#include "platform/sdl/sdl_video.h"
+#include "platform/window_system.h"
+
+namespace plat::backend {
+namespace {
+
+struct SdlState {
+  bool videoStarted = false;
+  SDL_Window* window = nullptr;
+  int listenSocket = -1;     // another copy connects here to bring us to the front
+  int foreignSocket = -1;    // our connection to another copy's window
+};
+
+SdlState& S() {
+  static SdlState state;
+  return state;
+}
+
+bool StartVideo() {
+  SdlState& s = S();
+  if (s.videoStarted) return true;
+  SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+    std::fprintf(stderr, "SDL video: %s\n", SDL_GetError());
+    return false;
+  }
+  s.videoStarted = true;
+  return true;
+}
+
+// An abstract-namespace socket address private to this user: it vanishes with the process holding it.
+socklen_t SocketAddress(const std::string& name, sockaddr_un& address) {
+  std::memset(&address, 0, sizeof address);
+  address.sun_family = AF_UNIX;
+  const std::string full = "tessivane:" + std::to_string(getuid()) + ":" + name;
+  const std::size_t n = std::min(full.size(), sizeof address.sun_path - 1);
+  std::memcpy(address.sun_path + 1, full.data(), n);  // sun_path[0] == 0: abstract
+  return static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + n);
+}
+
+std::string WindowSocketName(const char* className, const char* title) {
+  return std::string("window:") + className + ":" + title;
+}
+
+void AcceptRaiseRequests() {
+  SdlState& s = S();
+  if (s.listenSocket < 0) return;
+  for (;;) {
+    const int client = accept4(s.listenSocket, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+    if (client < 0) break;
+    char request[16] = {};
+    if (recv(client, request, sizeof request - 1, MSG_DONTWAIT) >= 0) RaiseWindow();
+    close(client);
+  }
+}
+
+void PostWindowEvent(const SDL_WindowEvent& e) {
+  switch (e.event) {
+    case SDL_WINDOWEVENT_FOCUS_GAINED: detail::PostNative(WM_ACTIVATEAPP, 1, 0); break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+      detail::PostNative(WM_ACTIVATEAPP, 0, 0);
+      sdl::WindowLostFocus();
+      break;
+    case SDL_WINDOWEVENT_MOVED:
+      detail::PostNative(WM_MOVE, 0,
+                         static_cast<LParam>((static_cast<std::uint32_t>(e.data2 & 0xFFFF) << 16) |
+                                             static_cast<std::uint32_t>(e.data1 & 0xFFFF)));
+      break;
+    case SDL_WINDOWEVENT_ENTER: detail::PostNative(WM_SETCURSOR, 0, 0); break;
+    default: break;
+  }
+}
+
+void PostEvent(const SDL_Event& e) {
+  switch (e.type) {
+    case SDL_QUIT: detail::PostNative(WM_CLOSE, 0, 0); break;
+    case SDL_WINDOWEVENT: PostWindowEvent(e.window); break;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: {
+      const int vk = sdl::VirtualKeyFromSdl(e.key.keysym.sym);
+      if (vk == 0) break;
+      const bool alt = (e.key.keysym.mod & KMOD_ALT) != 0 || vk == VK_MENU;
+      const bool down = e.type == SDL_KEYDOWN;
+      const std::uint32_t message = down ? (alt ? WM_SYSKEYDOWN : WM_KEYDOWN) : (alt ? WM_SYSKEYUP : WM_KEYUP);
+      detail::PostNative(message, static_cast<WParam>(vk), e.key.repeat ? 0x40000000 : 0);
+      break;
+    }
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+      const bool down = e.type == SDL_MOUSEBUTTONDOWN;
+      const bool twice = down && e.button.clicks == 2;
+      if (e.button.button == SDL_BUTTON_LEFT) {
+        detail::PostNative(down ? (twice ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN) : WM_LBUTTONUP, 0, 0);
+      } else if (e.button.button == SDL_BUTTON_RIGHT) {
+        detail::PostNative(down ? (twice ? WM_RBUTTONDBLCLK : WM_RBUTTONDOWN) : WM_RBUTTONUP, 0, 0);
+      }
+      break;
+    }
+    default: break;
+  }
+}
+
+}  // namespace
+
+bool CreateWindow(const char* title, bool fullScreen, int logicalWidth, int logicalHeight) {
+  if (!StartVideo()) return false;
+  const Uint32 flags = SDL_WINDOW_HIDDEN | (fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+  SDL_Window* window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, logicalWidth,
+                                        logicalHeight, flags);
+  if (window == nullptr) {
+    std::fprintf(stderr, "SDL window: %s\n", SDL_GetError());
+    return false;
+  }
+  S().window = window;
+  sdl::AttachVideo(window, logicalWidth, logicalHeight);
+  return true;
+}
+
+void ShowWindow() {
+  if (S().window == nullptr) return;
+  SDL_ShowWindow(S().window);
+  SDL_RaiseWindow(S().window);
+}
+
+void DestroyWindow() {
+  SdlState& s = S();
+  sdl::DetachVideo();
+  if (s.window != nullptr) SDL_DestroyWindow(s.window);
+  s.window = nullptr;
+  if (s.listenSocket >= 0) close(s.listenSocket);
+  s.listenSocket = -1;
+}
+
+void RaiseWindow() {
+  if (S().window != nullptr) SDL_RaiseWindow(S().window);
+}
+
+int DesktopWidth() {
+  SDL_DisplayMode mode;
+  if (StartVideo() && SDL_GetDesktopDisplayMode(0, &mode) == 0) return mode.w;
+  return 800;
+}
+
+int DesktopHeight() {
+  SDL_DisplayMode mode;
+  if (StartVideo() && SDL_GetDesktopDisplayMode(0, &mode) == 0) return mode.h;
+  return 600;
+}
+
+void PumpEvents(bool wait) {
+  if (!S().videoStarted) return;
+  AcceptRaiseRequests();
+  SDL_Event e;
+  if (wait && SDL_WaitEventTimeout(&e, 100) == 1) PostEvent(e);
+  while (SDL_PollEvent(&e) == 1) PostEvent(e);
+}
+
+std::int64_t CounterFrequency() { return static_cast<std::int64_t>(SDL_GetPerformanceFrequency()); }
+std::int64_t Counter() { return static_cast<std::int64_t>(SDL_GetPerformanceCounter()); }
+
+std::uint32_t Milliseconds() {
+  timespec ts;
+  clock_gettime(CLOCK_MONOTONIC, &ts);
+  return static_cast<std::uint32_t>(static_cast<std::uint64_t>(ts.tv_sec) * 1000u +
+                                    static_cast<std::uint64_t>(ts.tv_nsec) / 1000000u);
+}
+
+void Sleep(std::uint32_t milliseconds) { SDL_Delay(milliseconds); }
+std::time_t CalendarTime() { return std::time(nullptr); }
+
+void IdleUntilCounter(std::int64_t dueCounter) {
+  // Nap while more than two milliseconds remain, so waiting for the next frame does not spin a core.
+  const std::int64_t remaining = dueCounter - Counter();
+  if (remaining > CounterFrequency() / 500) SDL_Delay(1);
+}
+
+void FrameGranted() {}
+void FrameDone() {}
+
+int CreateMutex(const char* name, bool& alreadyExists) {
+  const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return 0;
+  sockaddr_un address;
+  const socklen_t length = SocketAddress(std::string("mutex:") + name, address);
+  if (bind(fd, reinterpret_cast<sockaddr*>(&address), length) != 0) {
+    alreadyExists = errno == EADDRINUSE;
+    close(fd);
+    return 0;
+  }
+  return fd + 1;
+}
+
+void ReleaseMutex(int handle) {
+  if (handle > 0) close(handle - 1);
+}
+
+bool FindForeignWindow(const char* className, const char* title) {
+  SdlState& s = S();
+  const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return false;
+  sockaddr_un address;
+  const socklen_t length = SocketAddress(WindowSocketName(className, title), address);
+  if (connect(fd, reinterpret_cast<sockaddr*>(&address), length) != 0) {
+    close(fd);
+    return false;
+  }
+  if (s.foreignSocket >= 0) close(s.foreignSocket);
+  s.foreignSocket = fd;
+  return true;
+}
+
+bool RaiseForeignWindow() {
+  SdlState& s = S();
+  if (s.foreignSocket < 0) return false;
+  const bool sent = send(s.foreignSocket, "raise\n", 6, MSG_NOSIGNAL) == 6;
+  close(s.foreignSocket);
+  s.foreignSocket = -1;
+  return sent;
+}
+
+void AnnounceWindow(const char* className, const char* title) {
+  SdlState& s = S();
+  const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+  if (fd < 0) return;
+  sockaddr_un address;
+  const socklen_t length = SocketAddress(WindowSocketName(className, title), address);
+  if (bind(fd, reinterpret_cast<sockaddr*>(&address), length) != 0 || listen(fd, 4) != 0) {
+    close(fd);
+    return;
+  }
+  s.listenSocket = fd;
+}
+
+void ConfineCursor(bool on, int, int, int, int) {
+  if (S().window != nullptr) SDL_SetWindowMouseGrab(S().window, on ? SDL_TRUE : SDL_FALSE);
+}
+
+void HideCursor() {
+  if (S().videoStarted) SDL_ShowCursor(SDL_DISABLE);
+}
+
+void ShowMessageBox(const char* utf8Text, const char* utf8Caption) {
+  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, utf8Caption, utf8Text, S().window);
+}
+
+void Beep() {
+  std::fputc('\a', stderr);
+  std::fflush(stderr);
+}
+
+std::size_t ModuleFileName(char* buffer, std::size_t size) {
+  const ssize_t n = readlink("/proc/self/exe", buffer, size - 1);
+  if (n <= 0) {
+    buffer[0] = '\0';
+    return 0;
+  }
+  buffer[n] = '\0';
+  return static_cast<std::size_t>(n);
+}
+
+}  // namespace plat::backend

@@ -1,0 +1,134 @@
+// The headless runner: the real game loop on the headless host, driven by an input script, writing
+// a per-frame state trace and screenshots.
+//
+//   shooter800-headless [--frames N] [--script FILE] [--seed N] [--trace FILE]
+//                       [--shot FRAME:FILE.png ...] [--assets DIR]
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "framework/el_input.h"
+#include "game/win_main.h"
+#include "platform/headless/headless_host.h"
+#include "platform/png_writer.h"
+#include "tools/input_script.h"
+#include "tools/trace_fields.h"
+
+namespace {
+
+struct RunnerState {
+  std::FILE* trace = nullptr;
+  std::map<int, std::string> shots;
+  std::string line;
+  int failures = 0;
+};
+
+void OnFrameDone(int frame, void* user) {
+  auto& state = *static_cast<RunnerState*>(user);
+  if (state.trace != nullptr) {
+    state.line.clear();
+    runner::AppendTraceLine(state.line, frame);
+    state.line += '\n';
+    std::fputs(state.line.c_str(), state.trace);
+  }
+  auto shot = state.shots.find(frame);
+  if (shot != state.shots.end()) {
+    int width = 0, height = 0;
+    const auto& pixels = plat::headless::LastPresented(width, height);
+    if (pixels.empty() || !plat::WritePngRgb565(shot->second.c_str(), pixels.data(), width, height, width)) {
+      std::fprintf(stderr, "runner: could not write %s\n", shot->second.c_str());
+      ++state.failures;
+    }
+  }
+}
+
+std::string ExecutableDirectory() {
+  char path[4096] = {};
+  const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
+  if (n <= 0) return ".";
+  std::string s(path, static_cast<std::size_t>(n));
+  return s.substr(0, s.find_last_of('/'));
+}
+
+int Usage(const char* program) {
+  std::fprintf(stderr,
+               "usage: %s [--frames N] [--script FILE] [--seed N] [--trace FILE] [--shot FRAME:FILE.png]... "
+               "[--assets DIR]\n",
+               program);
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setenv("OMP_NUM_THREADS", "1", 0);
+  int frames = 600;
+  long long seed = 1000000000;
+  std::string scriptPath, tracePath, assetsDir = ExecutableDirectory();
+  RunnerState state;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    const bool hasValue = i + 1 < argc;
+    if (arg == "--frames" && hasValue) {
+      frames = std::atoi(argv[++i]);
+    } else if (arg == "--script" && hasValue) {
+      scriptPath = argv[++i];
+    } else if (arg == "--seed" && hasValue) {
+      seed = std::atoll(argv[++i]);
+    } else if (arg == "--trace" && hasValue) {
+      tracePath = argv[++i];
+    } else if (arg == "--assets" && hasValue) {
+      assetsDir = argv[++i];
+    } else if (arg == "--shot" && hasValue) {
+      const std::string value = argv[++i];
+      const std::size_t colon = value.find(':');
+      if (colon == std::string::npos) return Usage(argv[0]);
+      state.shots[std::atoi(value.substr(0, colon).c_str())] = value.substr(colon + 1);
+    } else {
+      return Usage(argv[0]);
+    }
+  }
+
+  plat::headless::Reset();
+  plat::headless::SetCalendarTime(static_cast<std::time_t>(seed));
+  plat::headless::SetProgramPath(assetsDir + "/" + std::string(argv[0]).substr(std::string(argv[0]).find_last_of('/') + 1));
+  if (!scriptPath.empty()) {
+    std::ifstream file(scriptPath);
+    if (!file) {
+      std::fprintf(stderr, "runner: cannot read %s\n", scriptPath.c_str());
+      return 2;
+    }
+    std::stringstream text;
+    text << file.rdbuf();
+    std::vector<runner::ScriptEvent> events;
+    std::string error;
+    if (!runner::ParseInputScript(text.str(), events, error)) {
+      std::fprintf(stderr, "runner: %s: bad script %s\n", scriptPath.c_str(), error.c_str());
+      return 2;
+    }
+    runner::ScheduleScript(events);
+  }
+  if (!tracePath.empty()) {
+    state.trace = std::fopen(tracePath.c_str(), "w");
+    if (state.trace == nullptr) {
+      std::fprintf(stderr, "runner: cannot write %s\n", tracePath.c_str());
+      return 2;
+    }
+  }
+  plat::headless::SetFrameLimit(frames);
+  plat::headless::SetFrameDoneHook(OnFrameDone, &state);
+  elSystem::InitFrameTimer(60);
+
+  const int result = WinMain(1, 0, "", 1);
+
+  if (state.trace != nullptr) std::fclose(state.trace);
+  for (const std::string& box : plat::headless::MessageBoxes()) std::fprintf(stderr, "runner: message box: %s\n", box.c_str());
+  return state.failures > 0 ? 1 : result;
+}

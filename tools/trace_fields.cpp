@@ -1,0 +1,73 @@
+#include "tools/trace_fields.h"
+
+#include <cstdio>
+
+#include "framework/el_draw.h"
+#include "framework/el_input.h"
+#include "game/game_state.h"
+#include "game/scene.h"
+
+namespace runner {
+namespace {
+
+struct IntField {
+  const char* name;
+  const int* value;
+};
+struct FloatField {
+  const char* name;
+  const float* value;
+};
+
+const IntField kIntFields[] = {
+    {"scene", &SceneState.currentScene},
+    {"sceneEntered", &SceneState.sceneEntered},
+    {"transition", &ScreenTransition.counter},
+    {"lastTypedKey", &elInput::LastTypedKey},
+    {"score", &GameState.score},
+    {"highScore", &GameState.highScore},
+    {"shipStock", &GameState.shipStock},
+    {"capsuleCounter", &GameState.capsuleCounter},
+    {"bankFrame", &GameState.bankFrame},
+    {"bankStep", &GameState.bankStep},
+    {"musicCounter", &GameState.musicCounter},
+    {"shipAlive", &GameState.shipAlive},
+    {"respawning", &GameState.respawning},
+    {"respawnCounter", &GameState.respawnCounter},
+    {"invincible", &GameState.invincible},
+    {"paused", &GameState.paused},
+    {"gameOver", &GameState.gameOver},
+    {"ControlMode", &GameState.ControlMode},
+    {"barrageRunning", &GameState.barrageRunning},
+    {"doubleShot", &GameState.doubleShot},
+    {"wideShot", &GameState.wideShot},
+    {"capsulesSpawned", &GameState.capsulesSpawned},
+};
+
+const FloatField kFloatFields[] = {
+    {"frameTime", &elSystem::FrameClock.frameTime},
+    {"stageClock", &GameState.stageClock},
+    {"shipX", &GameState.shipX},
+    {"shipY", &GameState.shipY},
+    {"shipVelX", &GameState.shipVelX},
+    {"shipVelY", &GameState.shipVelY},
+};
+
+}  // namespace
+
+void AppendTraceLine(std::string& out, int frame) {
+  char buffer[96];
+  std::snprintf(buffer, sizeof buffer, "{\"frame\":%d", frame);
+  out += buffer;
+  for (const IntField& f : kIntFields) {
+    std::snprintf(buffer, sizeof buffer, ",\"%s\":%d", f.name, *f.value);
+    out += buffer;
+  }
+  for (const FloatField& f : kFloatFields) {
+    std::snprintf(buffer, sizeof buffer, ",\"%s\":%.9g", f.name, static_cast<double>(*f.value));
+    out += buffer;
+  }
+  out += '}';
+}
+
+}  // namespace runner

@@ -1,0 +1,11 @@
+// The state the runner writes for every frame: one table of named fields, so each part of the game
+// adds its own rows.
+#pragma once
+#include <string>
+
+namespace runner {
+
+// Appends one JSON object (no newline) describing the frame that just finished.
+void AppendTraceLine(std::string& out, int frame);
+
+}  // namespace runner
