@@ -50,6 +50,15 @@ void FlipToGdiSurface() {}
 void FreeFontDesc() {}
 void Shutdown() { displayReady = false; }
 
+int LoadObject(const char*, int) { return 0; }
+int DrawObject(int, int, int, int, int, int, int) { return 0; }
+void DrawOpaque(int, int, int, int, int, int, int) {}
+int DrawStretched(int, int, int, int, int, int, int, int, int) { return 0; }
+int DrawHalfBlend(int, int, int, int, int, int, int) { return 1; }
+int DrawAdditive(int, int, int, int, int, int, int) { return 1; }
+int DrawRotated(int, int, int, int, int, int, int, int, int, int) { return 1; }
+void DrawTextLine(int, int, const char*) {}
+
 const std::uint16_t* BackBufferPixels(int& pitchPixels) {
   pitchPixels = ScreenSize.width;
   return displayReady ? backBuffer : nullptr;

@@ -28,6 +28,20 @@ int Capture(int slot, int left, int top, int right, int bottom);
 void FlipToGdiSurface();
 void FreeFontDesc();
 void Shutdown();
+// The sprite object table.
+int LoadObject(const char* name, int placement);
+
+// Drawers: destination, object slot, then the source rectangle (right and bottom exclusive).
+int DrawObject(int x, int y, int slot, int left, int top, int right, int bottom);
+void DrawOpaque(int x, int y, int slot, int left, int top, int right, int bottom);
+int DrawStretched(int x, int y, int slot, int left, int top, int right, int bottom, int width, int height);
+int DrawHalfBlend(int x, int y, int slot, int left, int top, int right, int bottom);
+int DrawAdditive(int x, int y, int slot, int left, int top, int right, int bottom);
+int DrawRotated(int x1, int y1, int x2, int y2, int angle, int slot, int left, int top, int right, int bottom);
+
+// Text (Shift-JIS).
+void DrawTextLine(int x, int y, const char* text);
+
 // The back buffer as RGB565 (pitch in pixels); null before the display exists.
 const std::uint16_t* BackBufferPixels(int& pitchPixels);
 

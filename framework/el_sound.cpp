@@ -4,6 +4,8 @@ namespace elSound {
 
 int Init() { return 0; }
 void Shutdown() {}
+int LoadObject(const char*, int) { return -1; }
+int Play(int, int) { return 0; }
 void PlayMusic(const char*, int) {}
 void StopMusic() {}
 void ReplayMusic() {}

@@ -6,6 +6,10 @@ namespace elSound {
 
 int Init();
 void Shutdown();
+// Loads a WAV file (or resource) into a new sound id with `mixCount` buffers; -1 on failure.
+int LoadObject(const char* name, int mixCount);
+// Plays the sound's next mix buffer (which = -1).
+int Play(int soundId, int which);
 void PlayMusic(const char* name, int loop);
 void StopMusic();
 void ReplayMusic();
