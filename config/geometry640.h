@@ -9,6 +9,8 @@ constexpr int kPlayLeft = 140;
 constexpr int kPlayTop = 0;
 constexpr int kPlayRight = 500;
 constexpr int kPlayBottom = 480;
+// Horizontal shift of everything laid out around the play field, against the 800x600 layout.
+constexpr int kFieldShiftX = -80;
 // Where a new game puts the ship (top-left corner of its sprite).
 constexpr float kShipStartX = 290.0f;
 constexpr float kShipStartY = 400.0f;

@@ -1,8 +1,10 @@
-// The new-game values and the game-wide reset.
+// The new-game values and the game-wide reset. Every pool of the game is put back to rest here,
+// one call per pool, each resetting exactly its own records.
 #include <cstdlib>
 
 #include "config/geometry.h"
 #include "game/assets.h"
+#include "game/backdrops.h"
 #include "game/game_state.h"
 #include "platform/window_system.h"
 
@@ -17,8 +19,10 @@ void ResetPlayerStart() {
   GameState.doubleShot = 0;
   GameState.wideShot = 0;
   GameState.capsulesSpawned = 0;
+  LayOutBackdrops();
 }
 
+// The player's side: ship, weapons, effects and the star field.
 void ResetGameObjects1() {
   std::srand(static_cast<unsigned>(plat::CalendarTime()));
   GameState.stageClock = 0.0f;
@@ -33,6 +37,8 @@ void ResetGameObjects1() {
   GameState.paused = 0;
   GameState.gameOver = 0;
   GameState.barrageRunning = 0;
+  ResetStarField();
 }
 
+// The enemies' side: squadron, stage enemies, turrets, bosses and every enemy-shot pool.
 void ResetGameObjects2() {}
