@@ -1,20 +1,65 @@
-// elSound: sound effects and MIDI music. (Only the beginnings are here yet.)
+// elSound: sound effects (a table of sound ids, each with one to ten mix buffers filled from a WAV
+// file or resource) and MIDI music played through the sequencer's command strings.
 #pragma once
 #include <cstdint>
 
+#include "platform/sound_device.h"
+
 namespace elSound {
 
+constexpr int kSoundIds = 70;
+constexpr int kMaxMixBuffers = 10;
+constexpr int kSoundNameSize = 31;
+
+// The sound ids, as parallel arrays.
+struct SoundSlotTable {
+  plat::audio::SoundBuffer mixBuffers[kSoundIds][kMaxMixBuffers];
+  int mixCount[kSoundIds];
+  int used[kSoundIds];
+  int nextMix[kSoundIds];
+  int baseFrequency[kSoundIds];
+  char name[kSoundIds][kSoundNameSize];
+  int frequency[kSoundIds][kMaxMixBuffers];
+  int pan[kSoundIds][kMaxMixBuffers];
+  int volume[kSoundIds][kMaxMixBuffers];
+};
+extern SoundSlotTable SoundSlot;
+
+struct SoundDeviceState {
+  bool device = false;   // the sound device is made
+  bool primary = false;  // the primary buffer is made
+  int soundAvailable = 0;
+};
+extern SoundDeviceState SoundDevice;
+
+struct MusicStateRecord {
+  int musicOpen = 0;  // the alias "midi" is open
+  int musicLoop = 1;  // the piece starts over at its end
+};
+extern MusicStateRecord MusicState;
+
+// Makes the sound device (1), or finds none (0: every sound call then does nothing); resets the table.
 int Init();
+// Stops and frees every mix buffer and the device.
 void Shutdown();
-// Loads a WAV file (or resource) into a new sound id with `mixCount` buffers; -1 on failure.
+// Loads a WAV file (or "WAVE" resource) under the program directory into a new sound id with
+// |mixCount| buffers; -1 after an error box.
 int LoadObject(const char* name, int mixCount);
-// Plays the sound's next mix buffer (which = -1).
+// Plays the sound's next mix buffer (which = -1) or the buffer `which`. Ids that are out of range or
+// not loaded do nothing.
 int Play(int soundId, int which);
+// Reads a RIFF WAVE file: a format block (the 16-byte PCM format, a 16-bit extra size, the extra bytes)
+// and the samples of its "data" chunk. 0 on success, 1 on failure (everything freed, outputs null / 0).
+// Free the blocks with FreeWaveBlock.
+int ReadWaveFile(const char* path, std::uint8_t** format, std::uint32_t* formatSize, std::uint8_t** samples,
+                 std::uint32_t* sampleSize);
+void FreeWaveBlock(std::uint8_t* block);
+
 void PlayMusic(const char* name, int loop);
 void StopMusic();
 void ReplayMusic();
 void ResetMusic();
-// The music end notification of the window procedure.
+// MM_MCINOTIFY in the window procedure.
 void OnMusicNotify(std::uintptr_t code);
 
 }  // namespace elSound

@@ -54,3 +54,13 @@ namespace plat::detail {
 // A native event becomes a message in the queue (backends only).
 void PostNative(std::uint32_t message, WParam wParam, LParam lParam);
 }  // namespace plat::detail
+
+namespace plat::backend {
+// What the display behind the window is like: the 16-bit layout (the SDL window is 5-6-5; the headless
+// host may be asked for 5-5-5) and whether the device says it stretches in hardware.
+struct DisplayTraits {
+  bool rgb555 = false;
+  bool hardwareStretch = false;
+};
+DisplayTraits GetDisplayTraits();
+}  // namespace plat::backend

@@ -6,6 +6,7 @@ namespace plat {
 namespace {
 
 constexpr int kMaxSide = 16384;
+constexpr std::int64_t kMaxPixels = std::int64_t{1} << 24;  // a picture larger than 4096 x 4096 is refused
 
 std::uint32_t Le32(const std::uint8_t* p) {
   return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
@@ -52,7 +53,7 @@ bool ReadBmpMemory(const std::uint8_t* data, std::size_t size, BmpImage& out) {
   }
   const bool topDown = height < 0;
   if (topDown) height = -height;
-  if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) return false;
+  if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide || width * height > kMaxPixels) return false;
 
   std::uint32_t masks[3] = {0, 0, 0};
   if (compression == 3 && (bpp == 16 || bpp == 32)) {  // bit fields

@@ -9,6 +9,7 @@
 
 #include "platform/backend.h"
 #include "platform/headless/headless_host.h"
+#include "platform/sound_device.h"
 #include "platform/window_system.h"
 
 namespace plat::detail {
@@ -68,6 +69,7 @@ void Reset() {
   Host& h = H();
   h = Host{};
   detail::ResetQueue();
+  ResetAudio();
 }
 
 void SetCalendarTime(std::time_t seconds) { H().calendar = seconds; }
@@ -126,6 +128,7 @@ int DesktopWidth() { return 1920; }
 int DesktopHeight() { return 1080; }
 
 void PumpEvents(bool wait) {
+  plat::audio::DeliverNotifications();
   auto& h = H();
   plat::headless::DeliverDue();
   if (wait && h.nextScheduled < h.schedule.size() && h.schedule[h.nextScheduled].frame > h.granted) {

@@ -54,3 +54,35 @@ namespace plat::headless {
 const std::vector<std::uint16_t>& LastPresented(int& width, int& height);
 int PresentCount();
 }  // namespace plat::headless
+
+namespace plat::headless {
+// ---- sound ----------------------------------------------------------------------------------------
+// The host renders the sound output into memory on the virtual clock (44100 Hz, interleaved stereo,
+// 16-bit), from the moment the output opens (the first sound device or music piece) on.
+// Whether the host has an audio device (default: yes). Without one, the sound device cannot be
+// made and music cannot be opened: the game runs silent.
+void SetAudioDevice(bool present);
+bool AudioOutputOpen();
+// Everything rendered so far (rendering first what is due up to the present virtual time).
+const std::vector<std::int16_t>& RenderedAudio();
+// Samples past this many seconds are rendered but not kept (default 120).
+void SetAudioKeepSeconds(int seconds);
+// The rendered samples as a 16-bit stereo WAV file.
+bool WriteRenderedAudio(const std::string& path);
+// Closes the music, frees every sound buffer, closes the output, forgets the rendered samples, and
+// goes back to the default soundfont and to having an audio device. Reset() calls it too.
+void ResetAudio();
+// The music command strings sent so far (a failed one ends in " -> error"); ResetAudio clears them.
+const std::vector<std::string>& MciCommands();
+void ClearMciCommands();
+// The soundfont that music loads ("" for the default one).
+void SetSoundFont(const std::string& path);
+}  // namespace plat::headless
+
+namespace plat::headless {
+// The display the next display mode gets: 5-5-5 instead of 5-6-5, and a device that says it stretches
+// in hardware. Not touched by Reset; a test that changes it puts it back.
+void SetDisplayTraits(bool rgb555, bool hardwareStretch);
+// Every display surface counts as lost, as after switching away from the full-screen program.
+void MarkSurfacesLost();
+}  // namespace plat::headless

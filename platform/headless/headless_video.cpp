@@ -5,6 +5,7 @@
 
 #include "platform/backend.h"
 #include "platform/headless/headless_host.h"
+#include "platform/surface.h"
 
 namespace plat::headless {
 namespace {
@@ -18,7 +19,11 @@ Shown& S() {
   static Shown shown;
   return shown;
 }
+backend::DisplayTraits traits;
 }  // namespace
+
+void SetDisplayTraits(bool rgb555, bool hardwareStretch) { traits = backend::DisplayTraits{rgb555, hardwareStretch}; }
+void MarkSurfacesLost() { MarkAllSurfacesLost(); }
 
 const std::vector<std::uint16_t>& LastPresented(int& width, int& height) {
   width = S().width;
@@ -31,6 +36,8 @@ int PresentCount() { return S().count; }
 }  // namespace plat::headless
 
 namespace plat::backend {
+
+DisplayTraits GetDisplayTraits() { return plat::headless::traits; }
 
 void Present(const std::uint16_t* pixels, int width, int height, int pitchPixels, bool) {
   auto& s = plat::headless::S();

@@ -14,6 +14,7 @@
 
 #include "platform/backend.h"
 #include "platform/sdl/sdl_keymap.h"
+#include "platform/sound_device.h"
 #include "platform/sdl/sdl_video.h"
 #include "platform/window_system.h"
 
@@ -164,6 +165,7 @@ int DesktopHeight() {
 }
 
 void PumpEvents(bool wait) {
+  plat::audio::DeliverNotifications();
   if (!S().videoStarted) return;
   AcceptRaiseRequests();
   SDL_Event e;

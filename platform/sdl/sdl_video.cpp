@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "platform/backend.h"
+#include "platform/surface.h"
 
 namespace plat::sdl {
 namespace {
@@ -46,11 +47,15 @@ void DetachVideo() {
   v = Video{};
 }
 
-void WindowLostFocus() {}
+// As with an exclusive full-screen display, switching away loses every surface; the next drawing
+// call finds out and restores them.
+void WindowLostFocus() { plat::MarkAllSurfacesLost(); }
 
 }  // namespace plat::sdl
 
 namespace plat::backend {
+
+DisplayTraits GetDisplayTraits() { return DisplayTraits{}; }
 
 void Present(const std::uint16_t* pixels, int width, int height, int pitchPixels, bool waitVerticalBlank) {
   auto& v = plat::sdl::V();

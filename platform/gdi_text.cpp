@@ -1,0 +1,217 @@
+#include "platform/gdi_text.h"
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_SYNTHESIS_H
+
+#include <cmath>
+#include <cstring>
+#include <string_view>
+
+#include "platform/text_encoding.h"
+
+namespace plat {
+namespace {
+
+constexpr const char* kFaceFiles[2] = {
+    "/usr/share/fonts/opentype/ipafont-mincho/ipam.ttf",
+    "/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf",
+};
+constexpr int kMinchoFace = 0;
+constexpr int kGothicFace = 1;
+constexpr int kFontCount = 8;
+constexpr std::size_t kMaxTextChars = 512;
+
+struct Font {
+  bool inUse = false;
+  int face = kGothicFace;
+  int pixelHeight = 12;
+  int escapement = 0;
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+};
+
+struct TextState {
+  FT_Library library = nullptr;
+  FT_Face faces[2] = {nullptr, nullptr};
+  Font fonts[kFontCount + 1];  // handle 0 is "no font"
+  char32_t chars[kMaxTextChars];
+};
+TextState& T() {
+  static TextState state;
+  return state;
+}
+
+// The face a Shift-JIS face name stands for.
+int FaceForName(const char* name) {
+  char32_t wide[kFaceNameSize];
+  const std::size_t n = ShiftJisToUtf32(std::string_view(name, strnlen(name, kFaceNameSize)), wide, kFaceNameSize);
+  const std::u32string_view face(wide, n);
+  if (face == U"標準明朝") return kMinchoFace;
+  return kGothicFace;
+}
+
+FT_Face FaceOf(const Font& font) {
+  FT_Face face = T().faces[font.face];
+  return face != nullptr ? face : T().faces[1 - font.face];
+}
+
+// Fills the rectangle (clipped to the context) with a colour.
+void FillBox(DeviceContext* c, int x, int y, int w, int h, ColorRef color) {
+  for (int j = 0; j < h; ++j) {
+    for (int i = 0; i < w; ++i) SetPixel(c, x + i, y + j, color);
+  }
+}
+
+void DrawMonoBitmap(DeviceContext* c, const FT_Bitmap& bitmap, int left, int top, ColorRef color) {
+  for (unsigned row = 0; row < bitmap.rows; ++row) {
+    const unsigned char* line = bitmap.buffer + static_cast<std::ptrdiff_t>(row) * bitmap.pitch;
+    for (unsigned col = 0; col < bitmap.width; ++col) {
+      const bool on = bitmap.pixel_mode == FT_PIXEL_MODE_MONO ? ((line[col >> 3] >> (7 - (col & 7))) & 1) != 0
+                                                               : line[col] >= 128;
+      if (on) SetPixel(c, left + static_cast<int>(col), top + static_cast<int>(row), color);
+    }
+  }
+}
+
+}  // namespace
+
+bool PrepareFontFaces() {
+  TextState& t = T();
+  if (t.library == nullptr && FT_Init_FreeType(&t.library) != 0) {
+    t.library = nullptr;
+    return false;
+  }
+  for (int i = 0; i < 2; ++i) {
+    if (t.faces[i] == nullptr && FT_New_Face(t.library, kFaceFiles[i], 0, &t.faces[i]) != 0) t.faces[i] = nullptr;
+  }
+  return t.faces[0] != nullptr || t.faces[1] != nullptr;
+}
+
+void ReleaseFontFaces() {
+  TextState& t = T();
+  for (FT_Face& face : t.faces) {
+    if (face != nullptr) FT_Done_Face(face);
+    face = nullptr;
+  }
+  if (t.library != nullptr) FT_Done_FreeType(t.library);
+  t.library = nullptr;
+}
+
+FontHandle CreateFontIndirect(const LogFont& d) {
+  for (int handle = 1; handle <= kFontCount; ++handle) {
+    Font& f = T().fonts[handle];
+    if (f.inUse) continue;
+    f = Font{};
+    f.inUse = true;
+    f.face = FaceForName(d.faceName);
+    const int height = d.height < 0 ? -d.height : d.height;
+    f.pixelHeight = height == 0 ? 12 : height;
+    f.escapement = d.escapement;
+    f.bold = d.weight >= 600;
+    f.italic = d.italic != 0;
+    f.underline = d.underline != 0;
+    return handle;
+  }
+  return 0;
+}
+
+FontHandle SelectFont(DeviceContext* context, FontHandle font) {
+  if (context == nullptr) return 0;
+  const FontHandle previous = context->font;
+  context->font = font;
+  return previous;
+}
+
+void DeleteFont(FontHandle font) {
+  if (font >= 1 && font <= kFontCount) T().fonts[font].inUse = false;
+}
+
+int FontFaceOf(FontHandle font) {
+  if (font < 1 || font > kFontCount || !T().fonts[font].inUse) return -1;
+  return T().fonts[font].face;
+}
+
+ColorRef SetTextColor(DeviceContext* context, ColorRef color) {
+  if (context == nullptr) return kInvalidColor;
+  const ColorRef previous = context->textColor;
+  context->textColor = color;
+  return previous;
+}
+
+ColorRef SetBkColor(DeviceContext* context, ColorRef color) {
+  if (context == nullptr) return kInvalidColor;
+  const ColorRef previous = context->backgroundColor;
+  context->backgroundColor = color;
+  return previous;
+}
+
+int SetBkMode(DeviceContext* context, int mode) {
+  if (context == nullptr) return 0;
+  const int previous = context->backgroundMode;
+  context->backgroundMode = mode;
+  return previous;
+}
+
+bool TextOut(DeviceContext* c, int x, int y, const char* text, int length, int* boxWidth, int* boxHeight) {
+  if (boxWidth != nullptr) *boxWidth = 0;
+  if (boxHeight != nullptr) *boxHeight = 0;
+  if (c == nullptr || text == nullptr || length < 0) return false;
+  Font font;  // a context without a font draws with the Gothic face at 12 pixels
+  if (c->font >= 1 && c->font <= kFontCount && T().fonts[c->font].inUse) font = T().fonts[c->font];
+  FT_Face face = FaceOf(font);
+  if (face == nullptr || FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(font.pixelHeight)) != 0) return false;
+  const std::size_t count = ShiftJisToUtf32(std::string_view(text, static_cast<std::size_t>(length)), T().chars, kMaxTextChars);
+
+  const bool turned = font.escapement % 3600 != 0;
+  const double radians = font.escapement / 10.0 * 3.14159265358979323846 / 180.0;
+  FT_Matrix matrix{0x10000, 0, 0, 0x10000};
+  if (turned) {
+    matrix.xx = static_cast<FT_Fixed>(std::lround(std::cos(radians) * 0x10000));
+    matrix.xy = static_cast<FT_Fixed>(std::lround(-std::sin(radians) * 0x10000));
+    matrix.yx = static_cast<FT_Fixed>(std::lround(std::sin(radians) * 0x10000));
+    matrix.yy = matrix.xx;
+  }
+  FT_Set_Transform(face, turned ? &matrix : nullptr, nullptr);
+  const bool synthetic = turned || font.bold || font.italic;
+  const FT_Int32 loadFlags = FT_LOAD_TARGET_MONO | (synthetic ? FT_LOAD_NO_BITMAP : 0);
+
+  const int ascender = static_cast<int>((face->size->metrics.ascender + 32) >> 6);
+  const int cellHeight = font.pixelHeight;
+
+  // The box: the sum of the advances by the cell height.
+  int width = 0;
+  for (std::size_t i = 0; i < count; ++i) {
+    if (FT_Load_Char(face, T().chars[i], loadFlags) == 0) {
+      FT_Pos advance = face->glyph->metrics.horiAdvance;
+      if (font.bold) advance += 1 << 6;
+      width += static_cast<int>((advance + 32) >> 6);
+    }
+  }
+  if (c->backgroundMode == OPAQUE_MODE && !turned) FillBox(c, x, y, width, cellHeight, c->backgroundColor);
+
+  // Pen positions in 26.6 pixels, y downward; the baseline is `ascender` below the cell's top.
+  FT_Pos penX = static_cast<FT_Pos>(x) * 64;
+  FT_Pos penY = static_cast<FT_Pos>(y + ascender) * 64;
+  for (std::size_t i = 0; i < count; ++i) {
+    if (FT_Load_Char(face, T().chars[i], loadFlags) != 0) continue;
+    FT_GlyphSlot slot = face->glyph;
+    if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
+      if (font.bold) FT_GlyphSlot_Embolden(slot);
+      if (font.italic) FT_GlyphSlot_Oblique(slot);
+      if (FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0) continue;
+    }
+    DrawMonoBitmap(c, slot->bitmap, static_cast<int>(penX >> 6) + slot->bitmap_left,
+                   static_cast<int>(penY >> 6) - slot->bitmap_top, c->textColor);
+    penX += slot->advance.x;
+    penY -= slot->advance.y;
+  }
+  if (font.underline && !turned) FillBox(c, x, y + ascender + 1, width, 1, c->textColor);
+  FT_Set_Transform(face, nullptr, nullptr);
+  if (boxWidth != nullptr) *boxWidth = width;
+  if (boxHeight != nullptr) *boxHeight = cellHeight;
+  return true;
+}
+
+}  // namespace plat
