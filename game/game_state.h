@@ -27,5 +27,16 @@ struct GameStateRecord {
   int doubleShot = 0;
   int wideShot = 0;
   int capsulesSpawned = 0;
+  // The volley and barrage sequencers and the muzzle flashes they raise for the next draw.
+  int volleyCounter1 = 0;
+  int volleyCounter2 = 0;
+  int volleyCounter3 = 0;
+  int barrageCounter = 0;
+  int muzzleFlash1 = 0;
+  int muzzleFlash2 = 0;
+  int muzzleFlash3 = 0;
+  // Raised by every game-wide reset; no weapon reads them.
+  int volleyArmed1 = 0;
+  int volleyArmed2 = 0;
 };
 extern GameStateRecord GameState;

@@ -10,7 +10,6 @@ void BlankFrame() {
 }
 }  // namespace
 
-void RunStage1Scene() { BlankFrame(); }
 void RunStage2Scene() { BlankFrame(); }
 void RunStage3Scene() { BlankFrame(); }
 void RunEndingScene() { BlankFrame(); }

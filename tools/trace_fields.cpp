@@ -4,8 +4,16 @@
 
 #include "framework/el_draw.h"
 #include "framework/el_input.h"
+#include "game/barrage.h"
 #include "game/game_state.h"
+#include "game/power_capsule.h"
 #include "game/scene.h"
+#include "game/ship.h"
+#include "game/ship_death.h"
+#include "game/special_attack.h"
+#include "game/volley_weapons.h"
+#include "shots/shot_census.h"
+#include "stages/squadron.h"
 
 namespace runner {
 namespace {
@@ -13,6 +21,10 @@ namespace {
 struct IntField {
   const char* name;
   const int* value;
+};
+struct ComputedIntField {
+  const char* name;
+  int (*value)();
 };
 struct FloatField {
   const char* name;
@@ -42,6 +54,26 @@ const IntField kIntFields[] = {
     {"doubleShot", &GameState.doubleShot},
     {"wideShot", &GameState.wideShot},
     {"capsulesSpawned", &GameState.capsulesSpawned},
+    {"volleyCounter1", &GameState.volleyCounter1},
+    {"volleyCounter2", &GameState.volleyCounter2},
+    {"volleyCounter3", &GameState.volleyCounter3},
+    {"barrageCounter", &GameState.barrageCounter},
+    {"muzzleFlash1", &GameState.muzzleFlash1},
+    {"muzzleFlash2", &GameState.muzzleFlash2},
+    {"muzzleFlash3", &GameState.muzzleFlash3},
+    {"specialAttackStep", &SpecialAttack[0].step},
+    {"explosionCount", &ShipExplosion[0].count},
+    {"optionShotIndex", &ShipControls.optionShot},
+};
+
+const ComputedIntField kComputedIntFields[] = {
+    {"volleyShots1", [] { return CountLiveVolleyShots(1); }},
+    {"volleyShots2", [] { return CountLiveVolleyShots(2); }},
+    {"volleyShots3", [] { return CountLiveVolleyShots(3); }},
+    {"barrageShots", [] { return CountLiveBarrageShots(); }},
+    {"explosionFragments", CountLiveFragments},
+    {"squadFighters", CountLiveSquadFighters},
+    {"enemyShots", CountLiveEnemyShots},
 };
 
 const FloatField kFloatFields[] = {
@@ -51,6 +83,8 @@ const FloatField kFloatFields[] = {
     {"shipY", &GameState.shipY},
     {"shipVelX", &GameState.shipVelX},
     {"shipVelY", &GameState.shipVelY},
+    {"capsuleX", &PowerCapsule.x},
+    {"capsuleY", &PowerCapsule.y},
 };
 
 }  // namespace
@@ -61,6 +95,10 @@ void AppendTraceLine(std::string& out, int frame) {
   out += buffer;
   for (const IntField& f : kIntFields) {
     std::snprintf(buffer, sizeof buffer, ",\"%s\":%d", f.name, *f.value);
+    out += buffer;
+  }
+  for (const ComputedIntField& f : kComputedIntFields) {
+    std::snprintf(buffer, sizeof buffer, ",\"%s\":%d", f.name, f.value());
     out += buffer;
   }
   for (const FloatField& f : kFloatFields) {
