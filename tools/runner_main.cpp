@@ -2,7 +2,7 @@
 // a per-frame state trace and screenshots.
 //
 //   shooter800-headless [--frames N] [--script FILE] [--seed N] [--trace FILE]
-//                       [--shot FRAME:FILE.png ...] [--assets DIR]
+//                       [--shot FRAME:FILE.png ...] [--audio FILE.wav] [--assets DIR]
 #include <unistd.h>
 
 #include <cstdio>
@@ -60,7 +60,7 @@ std::string ExecutableDirectory() {
 int Usage(const char* program) {
   std::fprintf(stderr,
                "usage: %s [--frames N] [--script FILE] [--seed N] [--trace FILE] [--shot FRAME:FILE.png]... "
-               "[--assets DIR]\n",
+               "[--audio FILE.wav] [--assets DIR]\n",
                program);
   return 2;
 }
@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
   setenv("OMP_NUM_THREADS", "1", 0);
   int frames = 600;
   long long seed = 1000000000;
-  std::string scriptPath, tracePath, assetsDir = ExecutableDirectory();
+  std::string scriptPath, tracePath, audioPath, assetsDir = ExecutableDirectory();
   RunnerState state;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -84,6 +84,8 @@ int main(int argc, char** argv) {
       seed = std::atoll(argv[++i]);
     } else if (arg == "--trace" && hasValue) {
       tracePath = argv[++i];
+    } else if (arg == "--audio" && hasValue) {
+      audioPath = argv[++i];
     } else if (arg == "--assets" && hasValue) {
       assetsDir = argv[++i];
     } else if (arg == "--shot" && hasValue) {
@@ -129,6 +131,10 @@ int main(int argc, char** argv) {
   const int result = WinMain(1, 0, "", 1);
 
   if (state.trace != nullptr) std::fclose(state.trace);
+  if (!audioPath.empty() && !plat::headless::WriteRenderedAudio(audioPath)) {
+    std::fprintf(stderr, "runner: cannot write %s\n", audioPath.c_str());
+    ++state.failures;
+  }
   for (const std::string& box : plat::headless::MessageBoxes()) std::fprintf(stderr, "runner: message box: %s\n", box.c_str());
   return state.failures > 0 ? 1 : result;
 }
