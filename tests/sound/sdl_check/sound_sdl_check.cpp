@@ -16,6 +16,7 @@
 #include "framework/el_sound.h"
 #include "framework/el_system.h"
 #include "platform/mci.h"
+#include "sound/sound_test_support.h"
 #include "platform/window_system.h"
 
 namespace {
@@ -26,62 +27,12 @@ void CountReplays(const char* command, std::uint32_t, const char*) {
   if (std::strcmp(command, "seek midi to start") == 0) ++replays;
 }
 
-void Write(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+void Write(const std::string& path, const sound_test::Bytes& bytes) {
   std::filesystem::create_directories(std::filesystem::path(path).parent_path());
   std::FILE* f = std::fopen(path.c_str(), "wb");
   if (f == nullptr) return;
   std::fwrite(bytes.data(), 1, bytes.size(), f);
   std::fclose(f);
-}
-
-void Le(std::vector<std::uint8_t>& b, std::uint32_t v, int bytes) {
-  for (int i = 0; i < bytes; ++i) b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-}
-void Be(std::vector<std::uint8_t>& b, std::uint32_t v, int bytes) {
-  for (int i = bytes - 1; i >= 0; --i) b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-}
-void Tag(std::vector<std::uint8_t>& b, const char* t) {
-  for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>(t[i]));
-}
-
-// 0.2 s of a 440 Hz square wave, 22050 Hz mono 16-bit.
-std::vector<std::uint8_t> Beep() {
-  const int frames = 4410;
-  std::vector<std::uint8_t> w;
-  Tag(w, "RIFF");
-  Le(w, 36 + frames * 2, 4);
-  Tag(w, "WAVE");
-  Tag(w, "fmt ");
-  Le(w, 16, 4);
-  Le(w, 1, 2);
-  Le(w, 1, 2);
-  Le(w, 22050, 4);
-  Le(w, 44100, 4);
-  Le(w, 2, 2);
-  Le(w, 16, 2);
-  Tag(w, "data");
-  Le(w, frames * 2, 4);
-  for (int i = 0; i < frames; ++i) Le(w, static_cast<std::uint16_t>((i / 25) % 2 != 0 ? 6000 : -6000), 2);
-  return w;
-}
-
-// Four eighth notes at 120 beats a minute: 1 s.
-std::vector<std::uint8_t> Tune() {
-  std::vector<std::uint8_t> t = {0x00, 0xC0, 0x00};
-  for (std::uint8_t key : {60, 64, 67, 72}) {
-    t.insert(t.end(), {0x00, 0x90, key, 0x70, 0x81, 0x70, 0x80, key, 0x40});  // 240 ticks
-  }
-  t.insert(t.end(), {0x00, 0xFF, 0x2F, 0x00});
-  std::vector<std::uint8_t> m;
-  Tag(m, "MThd");
-  Be(m, 6, 4);
-  Be(m, 0, 2);
-  Be(m, 1, 2);
-  Be(m, 480, 2);
-  Tag(m, "MTrk");
-  Be(m, static_cast<std::uint32_t>(t.size()), 4);
-  m.insert(m.end(), t.begin(), t.end());
-  return m;
 }
 
 }  // namespace
@@ -93,8 +44,8 @@ int main() {
   elSystem::Framework.mainWindow = plat::CreateMainWindow("DEFAULT", "Tessivane sound check", false, 320, 240);
   if (elSystem::Framework.mainWindow == plat::kNoWindow) return 2;
   const std::string dir = elSystem::GetProgramDir();
-  Write(dir + "sound-check/BEEP.WAV", Beep());
-  Write(dir + "sound-check/TUNE.MID", Tune());
+  Write(dir + "sound-check/BEEP.WAV", sound_test::PcmWave(4410, 6000, 22050));  // 0.2 s
+  Write(dir + "sound-check/TUNE.MID", sound_test::MidiFile(4, 240));  // 1 s
   plat::SetMciObserver(CountReplays);
   if (elSound::Init() == 0) {
     std::printf("no sound device\n");
