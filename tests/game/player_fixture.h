@@ -20,9 +20,7 @@ class PlayerTest : public ::testing::Test {
 
   void SetUp() override {
     testing_support::FreshHost();
-    elSystem::InitGlobals();
-    plat::RegisterWindowClass(plat::WindowClass{"DEFAULT", elSystem::WindowProc, true});
-    elSystem::Framework.mainWindow = plat::CreateMainWindow("DEFAULT", "Tessivane", true, 800, 600);
+    testing_support::OpenGameWindow();
     ScreenTransition = ScreenTransitionRecord{};
     GameState = GameStateRecord{};
     LoadAssets();

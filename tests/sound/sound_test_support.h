@@ -15,6 +15,7 @@
 #include "framework/el_sound.h"
 #include "framework/el_system.h"
 #include "platform/headless/headless_host.h"
+#include "support/headless_game.h"
 #include "platform/wave_resources.h"
 #include "platform/window_system.h"
 
@@ -126,15 +127,12 @@ class SoundTest : public ::testing::Test {
  protected:
   void SetUp() override {
     plat::headless::Reset();
-    plat::headless::ResetAudio();
     plat::ClearResources();
     char pattern[] = "/tmp/tessivane-sound-XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
     dir_ = pattern;
     plat::headless::SetProgramPath(dir_ + "/prog");
-    elSystem::InitGlobals();
-    plat::RegisterWindowClass(plat::WindowClass{"DEFAULT", elSystem::WindowProc, true});
-    elSystem::Framework.mainWindow = plat::CreateMainWindow("DEFAULT", "Tessivane", true, 800, 600);
+    testing_support::OpenGameWindow();
     ASSERT_NE(elSystem::Framework.mainWindow, plat::kNoWindow);
   }
 

@@ -18,9 +18,7 @@ class InputTest : public ::testing::Test {
  protected:
   void SetUp() override {
     testing_support::FreshHost();
-    elSystem::InitGlobals();
-    plat::RegisterWindowClass(plat::WindowClass{"DEFAULT", elSystem::WindowProc, true});
-    elSystem::Framework.mainWindow = plat::CreateMainWindow("DEFAULT", "Tessivane", true, 800, 600);
+    testing_support::OpenGameWindow();
     ScreenTransition = ScreenTransitionRecord{};
     GameState = GameStateRecord{};
   }

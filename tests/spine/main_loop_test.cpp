@@ -15,9 +15,7 @@ class MainLoopTest : public ::testing::Test {
  protected:
   void SetUp() override {
     testing_support::FreshHost();
-    elSystem::InitGlobals();
-    plat::RegisterWindowClass(plat::WindowClass{"DEFAULT", elSystem::WindowProc, true});
-    elSystem::Framework.mainWindow = plat::CreateMainWindow("DEFAULT", "Tessivane", true, 800, 600);
+    testing_support::OpenGameWindow();
     elSystem::Framework.appActive = 1;
     ScreenTransition = ScreenTransitionRecord{};
   }

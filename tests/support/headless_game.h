@@ -7,6 +7,7 @@
 #include "framework/el_system.h"
 #include "game/win_main.h"
 #include "platform/headless/headless_host.h"
+#include "platform/window_system.h"
 
 namespace testing_support {
 
@@ -21,6 +22,14 @@ inline void FreshHost(const std::string& assetDir = BuildDir()) {
   plat::headless::Reset();
   plat::headless::SetProgramPath(assetDir + "/shooter800-headless");
   elSystem::InitFrameTimer(60);
+}
+
+// The framework's globals fresh and the game's window open (as the program entry leaves them), without
+// loading anything.
+inline void OpenGameWindow() {
+  elSystem::InitGlobals();
+  plat::RegisterWindowClass(plat::WindowClass{"DEFAULT", elSystem::WindowProc, true});
+  elSystem::Framework.mainWindow = plat::CreateMainWindow("DEFAULT", "Tessivane", true, 800, 600);
 }
 
 // Runs the whole program for `frames` frames (the host closes the window after the last one).
