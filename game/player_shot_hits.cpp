@@ -1,11 +1,16 @@
 #include "game/player_shot_hits.h"
 
+#include "framework/el_input.h"
 #include "game/barrage.h"
 #include "game/pixel.h"
 #include "game/power_capsule.h"
 #include "game/score.h"
+#include "game/trails.h"
 #include "game/volley_weapons.h"
+#include "stages/bosses.h"
 #include "stages/squadron.h"
+#include "stages/stage1_enemies.h"
+#include "stages/turrets.h"
 
 namespace {
 
@@ -28,6 +33,27 @@ constexpr StrikeBox kSquadronStrikes[] = {
     {-10.0f, -40, 50, -60, 50, 100},
 };
 
+// Stage-1 enemies D, E, F and G; weapons 2 and 3 score 20.
+constexpr StrikeBox kStage1EnemyStrikes[] = {
+    {-10.0f, 0, 30, -60, 50, 20},
+    {-10.0f, 0, 30, -60, 50, 20},
+    {-10.0f, 0, 30, -60, 50, 50},
+    {-30.0f, 0, 70, -60, 50, 50},
+};
+// Turret kinds 1, 2 and 4; kind 3 takes the barrage two pixels higher.
+constexpr StrikeBox kTurretStrikes[] = {
+    {-10.0f, 0, 40, -60, 50, 100},
+    {-10.0f, 0, 40, -60, 50, 100},
+    {-10.0f, 0, 40, -60, 50, 50},
+    {-30.0f, 0, 80, -60, 50, 50},
+};
+constexpr StrikeBox kTurret3Strikes[] = {
+    kTurretStrikes[0],
+    kTurretStrikes[1],
+    kTurretStrikes[2],
+    {-32.0f, 0, 80, -60, 50, 50},
+};
+
 // Tests one shot against every record of a table, active or not (records at rest lie outside every
 // box); each record struck gets its hit flag and the points, on every frame the shot is inside.
 template <class Record, int N>
@@ -44,11 +70,79 @@ void StrikeRecords(Record (&records)[N], const StrikeBox& box, void (*setHitFlag
   }
 }
 
-// Every enemy a shot at (px, py) can strike, in order. The stage-1 enemies D, E, F and G, the four
-// turret kinds and the bosses 1, 3 and 2 follow the squadron here as they are built.
-void StrikeEnemies(PlayerWeapon weapon, int px, int py) {
+// How a weapon strikes a boss: a boss still above the screen (y < 0) cannot be hit; the shot's corner
+// must lie in left..right of the boss's x and 10..200 below its y (inclusive). A hit seeds the
+// weapon's sparks, sets the hit flag, scores, and takes the damage rate x frame time off the life.
+struct BossStrike {
+  int left, right;
+  int points;
+  void (*sparks)();  // weapon 3 raises none
+};
+struct BossTarget {
+  BossRecord& boss;
+  void (*setHitFlag)();
+  BossStrike strikes[4];  // in PlayerWeapon order
+};
+constexpr int kBossStrikeTop = 10;
+constexpr int kBossStrikeBottom = 200;
+constexpr float kVolleyDamageRate = 100.0f;
+constexpr float kBarrageDamageRate = 3.0f;
+
+const BossTarget kBoss1Target = {Boss1,
+                                 SetHitFlagBoss1,
+                                 {{80, 300, 100, nullptr},
+                                  {80, 300, 100, SeedStage1Trail2},
+                                  {80, 300, 50, SeedStage1Trail1},
+                                  {80, 340, 50, SeedStage1Trail3}}};
+const BossTarget kBoss3Target = {Boss3,
+                                 SetHitFlagBoss3,
+                                 {{80, 300, 100, nullptr},
+                                  {80, 300, 100, SeedStage3Trail2},
+                                  {80, 300, 50, SeedStage3Trail1},
+                                  {80, 340, 50, SeedStage3Trail3}}};
+const BossTarget kBoss2Target = {Boss2,
+                                 SetHitFlagBoss2,
+                                 {{50, 390, 250, nullptr},
+                                  {50, 390, 250, SeedStage2Trail2},
+                                  {50, 390, 60, SeedStage2Trail1},
+                                  {50, 430, 60, SeedStage2Trail3}}};
+
+// True when the shot struck the boss.
+bool StrikeBoss(const BossTarget& target, PlayerWeapon weapon, int px, int py) {
+  LargeEnemyRecord& body = target.boss.body;
+  if (!(body.y >= 0.0f)) return false;
+  const BossStrike& strike = target.strikes[static_cast<int>(weapon)];
+  const int bx = ToPixel(body.x);
+  const int by = ToPixel(body.y);
+  if (!(bx + strike.left <= px && px <= bx + strike.right && by + kBossStrikeTop <= py &&
+        py <= by + kBossStrikeBottom)) {
+    return false;
+  }
+  if (strike.sparks != nullptr) strike.sparks();
+  target.setHitFlag();
+  AddScore(strike.points);
+  body.life -= (weapon == PlayerWeapon::Barrage ? kBarrageDamageRate : kVolleyDamageRate) * FrameTime();
+  return true;
+}
+
+// Every enemy a shot at (px, py) can strike, in order: the squadron, the stage-1 enemies D, E, F and
+// G, the four turret kinds, then the bosses 1, 3 and 2. True when a boss was struck (a volley shot
+// stops there; the later tests still use px, py).
+bool StrikeEnemies(PlayerWeapon weapon, int px, int py) {
   const int w = static_cast<int>(weapon);
   StrikeRecords(SquadFighters, kSquadronStrikes[w], SetHitFlagSquad, px, py);
+  StrikeRecords(Stage1EnemiesD, kStage1EnemyStrikes[w], SetHitFlagStage1EnemyD, px, py);
+  StrikeRecords(Stage1EnemiesE, kStage1EnemyStrikes[w], SetHitFlagStage1EnemyE, px, py);
+  StrikeRecords(Stage1EnemiesF, kStage1EnemyStrikes[w], SetHitFlagStage1EnemyF, px, py);
+  StrikeRecords(Stage1EnemiesG, kStage1EnemyStrikes[w], SetHitFlagStage1EnemyG, px, py);
+  StrikeRecords(Turrets1, kTurretStrikes[w], SetHitFlagTurret1, px, py);
+  StrikeRecords(Turrets2, kTurretStrikes[w], SetHitFlagTurret2, px, py);
+  StrikeRecords(Turrets3, kTurret3Strikes[w], SetHitFlagTurret3, px, py);
+  StrikeRecords(Turrets4, kTurretStrikes[w], SetHitFlagTurret4, px, py);
+  const bool boss1 = StrikeBoss(kBoss1Target, weapon, px, py);
+  const bool boss3 = StrikeBoss(kBoss3Target, weapon, px, py);
+  const bool boss2 = StrikeBoss(kBoss2Target, weapon, px, py);
+  return boss1 || boss3 || boss2;
 }
 
 void HitTestVolley(int weaponNumber, PlayerWeapon weapon) {
@@ -56,7 +150,7 @@ void HitTestVolley(int weaponNumber, PlayerWeapon weapon) {
   for (int i = 0; i < pool.count; ++i) {
     if (pool.shots[i].active == 0) continue;
     MoveVolleyShot(weaponNumber, i);
-    StrikeEnemies(weapon, pool.shots[i].x, pool.shots[i].y);
+    if (StrikeEnemies(weapon, pool.shots[i].x, pool.shots[i].y)) StopVolleyShot(pool.shots[i]);
   }
 }
 

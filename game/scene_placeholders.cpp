@@ -12,4 +12,3 @@ void BlankFrame() {
 
 void RunStage2Scene() { BlankFrame(); }
 void RunStage3Scene() { BlankFrame(); }
-void RunEndingScene() { BlankFrame(); }

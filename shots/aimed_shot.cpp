@@ -17,6 +17,10 @@ void FireAimedShot(const AimedShotKind& kind, int emitter) {
   r.angle = AimAngle(r.aimDx, r.aimDy, 0.0f);
 }
 
+void FireAimedShots(const AimedShotKind& kind) {
+  for (int i = 0; i < kind.count; ++i) FireAimedShot(kind, i);
+}
+
 void UpdateAimedShot(const AimedShotKind& kind, int first, int count) {
   ShipContactPass contact;
   for (int i = first; i < first + count; ++i) {
@@ -27,10 +31,19 @@ void UpdateAimedShot(const AimedShotKind& kind, int first, int count) {
   }
 }
 
+void DrawAimedShotStrip(const AimedShotKind& kind, const ShotStrip& strip) {
+  for (int i = 0; i < kind.count; ++i) {
+    if (kind.pool[i].active != 0) DrawStripCell(kind.pool[i], strip, 0, 0);
+  }
+}
+
 }  // namespace shots
 
 namespace {
 AimedStreamShot squadAimedShot1Pool[kSquadAimedShotCount];
+// Every aimed-shot kind ends past these bounds and touches the ship inside this box.
+constexpr shots::ShotBounds kAimedShotBounds = shots::ScreenBounds(-30.0f, -30.0f);
+constexpr shots::ContactBox kAimedShotBox = {10.0f, 30.0f, 20.0f, 30.0f};
 }  // namespace
 
 // Fired from fighter + (25, 50) at rand() % 50 + 130 px/s toward the ship + 15.
@@ -42,8 +55,8 @@ const shots::AimedShotKind kSquadAimedShot1 = {squadAimedShot1Pool,
                                                50,
                                                130,
                                                15.0f,
-                                               shots::ScreenBounds(-30.0f, -30.0f),
-                                               shots::ContactBox{10.0f, 30.0f, 20.0f, 30.0f}};
+                                               kAimedShotBounds,
+                                               kAimedShotBox};
 
 void FireSquadAimedShot1(int fighter) { shots::FireAimedShot(kSquadAimedShot1, fighter); }
 
@@ -55,3 +68,31 @@ void DrawSquadAimedShot1(int fighter, int style) {
 }
 
 void ResetSquadAimedShot1() { shots::ResetAimedStreamShots(squadAimedShot1Pool, kSquadAimedShotCount); }
+
+namespace {
+// Every turret shot cell: the small animated bullet.
+constexpr shots::ShotStrip kTurretShotStrip = {Pic::VAL16241, 16, 16, 24};
+}  // namespace
+
+// Fired from turret + (42, 50) at rand() % 100 + 210 px/s toward the ship + 22; culled and touching
+// like the squadron's aimed shot.
+#define DEFINE_TURRET_AIMED_SHOT(Name, owner)                                                          \
+  namespace {                                                                                          \
+  AimedStreamShot Name##Pool[kTurretAimedShotCount];                                                   \
+  }                                                                                                    \
+  const shots::AimedShotKind k##Name = {Name##Pool,                                                    \
+                                        kTurretAimedShotCount,                                         \
+                                        shots::ShotOwner::owner,                                       \
+                                        42.0f,                                                         \
+                                        50.0f,                                                         \
+                                        100,                                                           \
+                                        210,                                                           \
+                                        22.0f,                                                         \
+                                        kAimedShotBounds,                                              \
+                                        kAimedShotBox};                                                \
+  void Fire##Name() { shots::FireAimedShots(k##Name); }                                                \
+  void Update##Name() { shots::UpdateAimedShot(k##Name, 0, kTurretAimedShotCount); }                  \
+  void Draw##Name() { shots::DrawAimedShotStrip(k##Name, kTurretShotStrip); }                         \
+  void Reset##Name() { shots::ResetAimedStreamShots(Name##Pool, kTurretAimedShotCount); }
+TURRET_AIMED_SHOT_KINDS(DEFINE_TURRET_AIMED_SHOT)
+#undef DEFINE_TURRET_AIMED_SHOT

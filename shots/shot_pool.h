@@ -99,6 +99,23 @@ void Park(Record& r) {
   r.y = kParkedY;
 }
 
+// One Update of the kinds whose records fly straight on: each live record moves along its heading,
+// is parked when it leaves `bounds`, and is otherwise tested against the ship (a touch leaves it).
+template <class Record>
+void FlyStraightParkAndTest(Record* pool, int count, const ShotBounds& bounds, const ContactBox& box) {
+  ShipContactPass contact;
+  for (int i = 0; i < count; ++i) {
+    Record& r = pool[i];
+    if (r.active == 0) continue;
+    MoveAlongHeading(r.x, r.y, r.angle, r.speed);
+    if (OutsideBounds(r.x, r.y, bounds)) {
+      Park(r);
+      continue;
+    }
+    contact.Test(r.x, r.y, box);
+  }
+}
+
 // The turn of a sprite that points up in its picture, for a heading in radians.
 inline int TurnDegrees(float angle) {
   return 270 - static_cast<int>(static_cast<double>(angle) * kDegreesPerRadian);

@@ -3,6 +3,7 @@
 #include "framework/el_draw.h"
 #include "framework/el_input.h"
 #include "game/barrage.h"
+#include "game/option_flight.h"
 #include "game/player_shot_hits.h"
 #include "game/scene.h"
 #include "game/score.h"
@@ -49,5 +50,8 @@ void MoveAfterPresent() {
   MoveShip();
   if (GameState.barrageRunning == 1) TickBarrage();
   HitTestPlayerShots();
-  // FlyOptionShots1 to FlyOptionShots4 here.
+  FlyOptionShots1();
+  FlyOptionShots2();
+  FlyOptionShots3();
+  FlyOptionShots4();
 }

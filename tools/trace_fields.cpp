@@ -6,14 +6,20 @@
 #include "framework/el_input.h"
 #include "game/barrage.h"
 #include "game/game_state.h"
+#include "game/option_shots.h"
 #include "game/power_capsule.h"
+#include "game/ranking.h"
 #include "game/scene.h"
 #include "game/ship.h"
 #include "game/ship_death.h"
 #include "game/special_attack.h"
+#include "game/trails.h"
 #include "game/volley_weapons.h"
 #include "shots/shot_census.h"
+#include "stages/bosses.h"
 #include "stages/squadron.h"
+#include "stages/stage1_enemies.h"
+#include "stages/turrets.h"
 
 namespace runner {
 namespace {
@@ -64,6 +70,10 @@ const IntField kIntFields[] = {
     {"specialAttackStep", &SpecialAttack[0].step},
     {"explosionCount", &ShipExplosion[0].count},
     {"optionShotIndex", &ShipControls.optionShot},
+    {"boss1AttackCounter", &Boss1.attackCounter},
+    {"boss2AttackCounter", &Boss2.attackCounter},
+    {"boss3AttackCounter", &Boss3.attackCounter},
+    {"rankingRow", &RankingChangedRow},  // the ending clock is stageClock
 };
 
 const ComputedIntField kComputedIntFields[] = {
@@ -74,6 +84,10 @@ const ComputedIntField kComputedIntFields[] = {
     {"explosionFragments", CountLiveFragments},
     {"squadFighters", CountLiveSquadFighters},
     {"enemyShots", CountLiveEnemyShots},
+    {"stage1Enemies", CountLiveStage1Enemies},
+    {"turrets", CountLiveTurrets},
+    {"optionShots", CountLiveOptionShots},
+    {"trailParticles", CountLiveTrailParticles},
 };
 
 const FloatField kFloatFields[] = {
@@ -85,6 +99,18 @@ const FloatField kFloatFields[] = {
     {"shipVelY", &GameState.shipVelY},
     {"capsuleX", &PowerCapsule.x},
     {"capsuleY", &PowerCapsule.y},
+    {"boss1X", &Boss1.body.x},
+    {"boss1Y", &Boss1.body.y},
+    {"boss1Life", &Boss1.body.life},
+    {"boss1DefeatTimer", &Boss1.body.defeatTimer},
+    {"boss2X", &Boss2.body.x},
+    {"boss2Y", &Boss2.body.y},
+    {"boss2Life", &Boss2.body.life},
+    {"boss2DefeatTimer", &Boss2.body.defeatTimer},
+    {"boss3X", &Boss3.body.x},
+    {"boss3Y", &Boss3.body.y},
+    {"boss3Life", &Boss3.body.life},
+    {"boss3DefeatTimer", &Boss3.body.defeatTimer},
 };
 
 }  // namespace

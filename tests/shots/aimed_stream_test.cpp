@@ -9,6 +9,7 @@
 #include "shots/aimed_shot.h"
 #include "shots/aimed_stream_kinds.h"
 #include "shots/shot_census.h"
+#include "stages/bosses.h"
 #include "stages/squadron.h"
 
 namespace {
@@ -27,15 +28,19 @@ class ShotTest : public ::testing::Test {
     ResetBoss3AimedStream29();
     ResetBoss3AimedStream30();
     for (SquadFighterRecord& f : SquadFighters) f = SquadFighterRecord{};
-    shots::StandInBossPoint[0] = {180.0f, 0.0f};
-    shots::StandInBossPoint[2] = {180.0f, 100.0f};
+    Boss1.body.x = 180.0f;
+    Boss1.body.y = 0.0f;
+    Boss3.body.x = 180.0f;
+    Boss3.body.y = 100.0f;
     GameState.shipX = 370.0f;
     GameState.shipY = 520.0f;
     GameState.shipAlive = 1;
     elSystem::FrameClock.frameTime = 1.0f / 60.0f;
   }
   void TearDown() override {
-    for (shots::ShotPoint& p : shots::StandInBossPoint) p = {-500.0f, 2550.0f};
+    ResetBoss1();
+    ResetBoss2();
+    ResetBoss3();
   }
   static AimedStreamShot* SquadGroup(int fighter) { return kSquadAimedStream1.pool + 5 * fighter; }
 };
@@ -179,7 +184,7 @@ TEST_F(ShotTest, SquadronShotsFireFromTheirFighter) {
 }
 
 TEST_F(ShotTest, SideSteppingStreamsDriftForTheirFirst300Units) {
-  shots::StandInBossPoint[2] = {200.0f, 100.0f};
+  Boss3.body.x = 200.0f;
   GameState.shipX = 290.0f;  // straight below the left emitter (305, 200)
   FireBoss3AimedStream29();
   FireBoss3AimedStream30();
