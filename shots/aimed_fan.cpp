@@ -53,18 +53,7 @@ void SpawnAimedFan(const AimedFanKind& kind, int index, int first) {
 }
 
 void UpdateAimedFan(const AimedFanKind& kind) {
-  const ShotBounds bounds = FanBounds(kind);
-  ShipContactPass contact;
-  for (int i = 0; i < PoolSize(kind); ++i) {
-    AimedFanShot& r = kind.pool[i];
-    if (r.active == 0) continue;
-    MoveAlongHeading(r.x, r.y, r.angle, r.speed);
-    if (OutsideBounds(r.x, r.y, bounds)) {
-      Park(r);
-      continue;
-    }
-    contact.Test(r.x, r.y, kind.pattern->box);
-  }
+  FlyStraightParkAndTest(kind.pool, PoolSize(kind), FanBounds(kind), kind.pattern->box);
 }
 
 void DrawAimedFan(const AimedFanKind& kind) {

@@ -2,9 +2,9 @@
 #include <iterator>
 
 #include "framework/el_draw.h"
-#include "framework/el_sound.h"
 #include "game/pictures.h"
 #include "game/pixel.h"
+#include "stages/explosion_debris.h"
 #include "stages/squadron.h"
 
 namespace {
@@ -62,15 +62,8 @@ void DrawTurned(const SquadFighterRecord& f, Pic::Id picture, int baseDegrees) {
   }
 }
 
-enum class Blend : int { Add, Half };
-
-// One piece of the destruction: drawn at (x + kx*t + ox, y + ky*t + oy) for animation frame t.
-struct DebrisPiece {
-  Blend blend;
-  Pic::Id picture;
-  int cell;  // 80 or 40 pixels square
-  int kx, ox, ky, oy;
-};
+using debris::Blend;
+using DebrisPiece = debris::Piece;
 struct DestructionLook {
   const DebrisPiece* pieces;
   int count;
@@ -100,32 +93,13 @@ constexpr DestructionLook kDestructions[] = {
 };
 
 void DrawDestruction(SquadFighterRecord& f) {
-  const int x = ToPixel(f.x);
-  const int y = ToPixel(f.y);
-  const int t = f.explosionFrame;
   if (0 <= f.kind && f.kind < static_cast<int>(std::size(kDestructions))) {
     const DestructionLook& look = kDestructions[f.kind];
-    for (int i = 0; i < look.count; ++i) {
-      const DebrisPiece& p = look.pieces[i];
-      const int px = x + p.kx * t + p.ox;
-      const int py = y + p.ky * t + p.oy;
-      const int left = p.cell * t;
-      if (p.blend == Blend::Add) {
-        elDraw::DrawAdditive(px, py, Slot(p.picture), left, 0, left + p.cell, p.cell);
-      } else {
-        elDraw::DrawHalfBlend(px, py, Slot(p.picture), left, 0, left + p.cell, p.cell);
-      }
-    }
+    debris::DrawPieces(look.pieces, look.count, ToPixel(f.x), ToPixel(f.y), f.explosionFrame);
   }
   f.vx = 0.0f;
   f.vy = 0.0f;
-  if (f.explosionFrame == 0) elSound::Play(SoundHandles.bomb, -1);
-  f.explosionFrame += 1;
-  if (f.explosionFrame > 9) {
-    f.explosionFrame = 0;
-    f.explosionCycle += 1;
-  }
-  if (f.explosionCycle > 1) {
+  if (debris::StepDestruction(f.explosionFrame, f.explosionCycle, 9)) {
     f.x = -500.0f;
     f.y = 2550.0f;
     f.active = 0;
