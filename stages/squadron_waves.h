@@ -17,3 +17,9 @@ template <int N>
 void RunSquadWaves(const SquadWaveRow (&rows)[N]) {
   RunSquadWaves(rows, N);
 }
+
+// The squadron shots a stage moves and draws, each kind's update then its draw: the aimed shots of
+// slots 0 to 8, then the streams of slots 1 to 4, 7 and 8, each slot in its own look. The shots that
+// the other slots fire are never moved, drawn or tested: they stay where they were fired until the
+// next game-wide reset.
+void UpdateAndDrawSquadShots();

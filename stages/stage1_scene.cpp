@@ -58,11 +58,6 @@ constexpr SquadWaveRow kSquadWaves[] = {
 // Capsule windows (inclusive).
 constexpr float kCapsuleWindows[][2] = {{500, 550}, {800, 850}, {950, 1000}};
 
-// The squadron shots this stage moves and draws: aimed shots of slots 0..8 and streams of six slots,
-// each with its drawing style.
-constexpr int kSquadShotStyles[9] = {0, 1, 1, 0, 0, 0, 0, 1, 1};
-constexpr int kSquadStreamSlots[][2] = {{1, 0}, {2, 0}, {3, 1}, {4, 1}, {7, 0}, {8, 0}};
-
 // Enemies D and F come in together, each firing its diagonal stream.
 void LaunchStage1EnemiesDAndF() {
   SpawnStage1EnemyD();
@@ -108,6 +103,26 @@ void RunStage1EnemyWaves() {
   }
 }
 
+// The boss-1 shot kinds, then (after the squadron's shots) the turret and enemy kinds, in the order
+// the frame updates and draws them.
+constexpr ShotKindStep kBoss1Shots[] = {
+    SHOT_KIND_STEP(Boss1AimedStream3), SHOT_KIND_STEP(Boss1AimedStream4), SHOT_KIND_STEP(Boss1AimedStream5),
+    SHOT_KIND_STEP(Boss1AimedStream6), SHOT_KIND_STEP(Boss1AimedStream7), SHOT_KIND_STEP(Boss1AimedStream8),
+    SHOT_KIND_STEP(Boss1AimedStream9), SHOT_KIND_STEP(Boss1AimedStream10), SHOT_KIND_STEP(Boss1AimedFan2),
+    SHOT_KIND_STEP(Boss1AimedFan1), SHOT_KIND_STEP(Boss1AimedFan3), SHOT_KIND_STEP(Boss1FallingPair3),
+    SHOT_KIND_STEP(Boss1FallingPair4), SHOT_KIND_STEP(Boss1FallingPair1), SHOT_KIND_STEP(Boss1FallingPair2),
+    SHOT_KIND_STEP(Boss1Formation1), SHOT_KIND_STEP(Boss1Formation2), SHOT_KIND_STEP(Boss1Formation3),
+    SHOT_KIND_STEP(Boss1AimedFan4), SHOT_KIND_STEP(Boss1Spiral1), SHOT_KIND_STEP(Boss1Spiral2),
+    SHOT_KIND_STEP(Boss1Spiral3), SHOT_KIND_STEP(Boss1Spiral5), SHOT_KIND_STEP(Boss1Spiral4),
+    SHOT_KIND_STEP(Boss1Spiral6),
+};
+constexpr ShotKindStep kEnemyShots[] = {
+    SHOT_KIND_STEP(Turret1AimedShot1), SHOT_KIND_STEP(Turret2AimedShot1), SHOT_KIND_STEP(Stage1EnemyEDroppedShot1),
+    SHOT_KIND_STEP(Stage1EnemyEDroppedShot2), SHOT_KIND_STEP(Stage1EnemyEDroppedShot3), SHOT_KIND_STEP(Stage1EnemyEDroppedShot4),
+    SHOT_KIND_STEP(Stage1EnemyGDroppedShot1), SHOT_KIND_STEP(Stage1EnemyGDroppedShot2), SHOT_KIND_STEP(Stage1EnemyGDroppedShot3),
+    SHOT_KIND_STEP(Stage1EnemyGDroppedShot4), SHOT_KIND_STEP(Stage1EnemyDFixedStream1), SHOT_KIND_STEP(Stage1EnemyFFixedStream1),
+};
+
 }  // namespace
 
 void RunStage1Scene() {
@@ -151,108 +166,15 @@ void RunStage1Scene() {
   RunSquadWaves(kSquadWaves);
   RunStage1EnemyWaves();
 
-  DrawPowerCapsule();
-  MovePowerCapsule();
-  for (const auto& window : kCapsuleWindows) {
-    if (ClockWithin(window[0], window[1])) SpawnPowerCapsule();
-  }
-
-  DrawOptionShots1();
-  DrawOptionShots2();
-  DrawOptionShots3();
-  DrawOptionShots4();
-  DrawShip();
+  RunPowerCapsule(kCapsuleWindows);
+  DrawOptionShotsAndShip();
 
   // Every shot kind of the stage: its update, then its draw.
-  UpdateBoss1AimedStream3();
-  DrawBoss1AimedStream3();
-  UpdateBoss1AimedStream4();
-  DrawBoss1AimedStream4();
-  UpdateBoss1AimedStream5();
-  DrawBoss1AimedStream5();
-  UpdateBoss1AimedStream6();
-  DrawBoss1AimedStream6();
-  UpdateBoss1AimedStream7();
-  DrawBoss1AimedStream7();
-  UpdateBoss1AimedStream8();
-  DrawBoss1AimedStream8();
-  UpdateBoss1AimedStream9();
-  DrawBoss1AimedStream9();
-  UpdateBoss1AimedStream10();
-  DrawBoss1AimedStream10();
-  UpdateBoss1AimedFan2();
-  DrawBoss1AimedFan2();
-  UpdateBoss1AimedFan1();
-  DrawBoss1AimedFan1();
-  UpdateBoss1AimedFan3();
-  DrawBoss1AimedFan3();
-  UpdateBoss1FallingPair3();
-  DrawBoss1FallingPair3();
-  UpdateBoss1FallingPair4();
-  DrawBoss1FallingPair4();
-  UpdateBoss1FallingPair1();
-  DrawBoss1FallingPair1();
-  UpdateBoss1FallingPair2();
-  DrawBoss1FallingPair2();
-  UpdateBoss1Formation1();
-  DrawBoss1Formation1();
-  UpdateBoss1Formation2();
-  DrawBoss1Formation2();
-  UpdateBoss1Formation3();
-  DrawBoss1Formation3();
-  UpdateBoss1AimedFan4();
-  DrawBoss1AimedFan4();
-  UpdateBoss1Spiral1();
-  DrawBoss1Spiral1();
-  UpdateBoss1Spiral2();
-  DrawBoss1Spiral2();
-  UpdateBoss1Spiral3();
-  DrawBoss1Spiral3();
-  UpdateBoss1Spiral5();
-  DrawBoss1Spiral5();
-  UpdateBoss1Spiral4();
-  DrawBoss1Spiral4();
-  UpdateBoss1Spiral6();
-  DrawBoss1Spiral6();
-  for (int slot = 0; slot < 9; ++slot) {
-    UpdateSquadAimedShot1(slot);
-    DrawSquadAimedShot1(slot, kSquadShotStyles[slot]);
-  }
-  for (const auto& stream : kSquadStreamSlots) {
-    UpdateSquadAimedStream1(stream[0]);
-    DrawSquadAimedStream1(stream[0], stream[1]);
-  }
-  UpdateTurret1AimedShot1();
-  DrawTurret1AimedShot1();
-  UpdateTurret2AimedShot1();
-  DrawTurret2AimedShot1();
-  UpdateStage1EnemyEDroppedShot1();
-  DrawStage1EnemyEDroppedShot1();
-  UpdateStage1EnemyEDroppedShot2();
-  DrawStage1EnemyEDroppedShot2();
-  UpdateStage1EnemyEDroppedShot3();
-  DrawStage1EnemyEDroppedShot3();
-  UpdateStage1EnemyEDroppedShot4();
-  DrawStage1EnemyEDroppedShot4();
-  UpdateStage1EnemyGDroppedShot1();
-  DrawStage1EnemyGDroppedShot1();
-  UpdateStage1EnemyGDroppedShot2();
-  DrawStage1EnemyGDroppedShot2();
-  UpdateStage1EnemyGDroppedShot3();
-  DrawStage1EnemyGDroppedShot3();
-  UpdateStage1EnemyGDroppedShot4();
-  DrawStage1EnemyGDroppedShot4();
-  UpdateStage1EnemyDFixedStream1();
-  DrawStage1EnemyDFixedStream1();
-  UpdateStage1EnemyFFixedStream1();
-  DrawStage1EnemyFFixedStream1();
+  RunShotKinds(kBoss1Shots);
+  UpdateAndDrawSquadShots();
+  RunShotKinds(kEnemyShots);
 
-  DrawStage1Trail1();
-  DriftStage1Trail1();
-  DrawStage1Trail2();
-  DriftStage1Trail2();
-  DrawStage1Trail3();
-  DriftStage1Trail3();
+  DrawAndDriftTrails(kStage1Trail1, kStage1Trail2, kStage1Trail3);
 
   PresentStageFrame();
   MoveAfterPresent();

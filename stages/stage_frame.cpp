@@ -4,12 +4,15 @@
 #include "framework/el_input.h"
 #include "game/barrage.h"
 #include "game/option_flight.h"
+#include "game/option_shots.h"
 #include "game/player_shot_hits.h"
+#include "game/power_capsule.h"
 #include "game/scene.h"
 #include "game/score.h"
 #include "game/ship.h"
 #include "game/ship_death.h"
 #include "game/special_attack.h"
+#include "game/trails.h"
 #include "game/volley_weapons.h"
 
 bool BeginStageFrame(StageEntry entry) {
@@ -37,6 +40,31 @@ void RunContinueCheck() {
 }
 
 void AdvanceStageClock(float rate) { GameState.stageClock += FrameTime() * rate; }
+
+void RunPowerCapsule(const float (*windows)[2], int count) {
+  DrawPowerCapsule();
+  MovePowerCapsule();
+  for (int i = 0; i < count; ++i) {
+    if (ClockWithin(windows[i][0], windows[i][1])) SpawnPowerCapsule();
+  }
+}
+
+void DrawOptionShotsAndShip() {
+  DrawOptionShots1();
+  DrawOptionShots2();
+  DrawOptionShots3();
+  DrawOptionShots4();
+  DrawShip();
+}
+
+void DrawAndDriftTrails(const TrailSet& volley1, const TrailSet& volley2, const TrailSet& barrage) {
+  DrawTrail(volley1);
+  DriftTrail(volley1);
+  DrawTrail(volley2);
+  DriftTrail(volley2);
+  DrawTrail(barrage);
+  DriftTrail(barrage);
+}
 
 void PresentStageFrame() {
   RunSpecialAttack();

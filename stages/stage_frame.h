@@ -29,6 +29,36 @@ void AdvanceStageClock(float rate);
 inline bool ClockBetween(float lo, float hi) { return lo < GameState.stageClock && GameState.stageClock < hi; }
 inline bool ClockWithin(float lo, float hi) { return lo <= GameState.stageClock && GameState.stageClock <= hi; }
 
+// The power capsule of a stage frame: drawn, moved, then started in each of the stage's capsule
+// windows (inclusive, {lo, hi}) that holds the clock; a window starts one only when none is live.
+void RunPowerCapsule(const float (*windows)[2], int count);
+template <int N>
+void RunPowerCapsule(const float (&windows)[N][2]) {
+  RunPowerCapsule(windows, N);
+}
+
+// The player's side over the enemies: the four option-shot kinds, then the ship.
+void DrawOptionShotsAndShip();
+
+// The stage's three trail sets (weapon-1 volley, weapon-2 volley, barrage): each drawn, then drifted.
+struct TrailSet;
+void DrawAndDriftTrails(const TrailSet& volley1, const TrailSet& volley2, const TrailSet& barrage);
+
+// One kind of a stage's shot table: its update, then its draw, on every frame whether or not it has
+// live shots.
+struct ShotKindStep {
+  void (*update)();
+  void (*draw)();
+};
+#define SHOT_KIND_STEP(Name) ShotKindStep{Update##Name, Draw##Name}
+template <int N>
+void RunShotKinds(const ShotKindStep (&kinds)[N]) {
+  for (const ShotKindStep& kind : kinds) {
+    kind.update();
+    kind.draw();
+  }
+}
+
 // The last draws of every stage frame (special attack, score panel, game over) and the present.
 void PresentStageFrame();
 
