@@ -8,19 +8,14 @@
 #include "game/power_capsule.h"
 #include "game/volley_weapons.h"
 #include "stages/squadron.h"
+#include "stages/strike_shots.h"
 
 namespace {
 
 class PlayerShotHitTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (SquadFighterRecord& f : SquadFighters) f = SquadFighterRecord{};
-    ResetSquadFighters();
-    ResetVolleyShots();
-    ResetBarrageShots();
-    ResetPowerCapsule();
-    GameState.score = 0;
-    GameState.highScore = 0;
+    strike_shots::ClearTheField();
     elSystem::FrameClock.frameTime = 1.0f / 60.0f;
   }
   // Squadron records 15..49 sit at (0, 0): keep the shots of these tests away from them.
