@@ -29,10 +29,6 @@ class Stage1EnemyTest : public ::testing::Test {
     ResetStage1EnemyG();
     elSystem::FrameClock.frameTime = 0.1f;
   }
-  template <class Op>
-  static void Repeat(int n, Op op) {
-    for (int i = 0; i < n; ++i) op();
-  }
 };
 
 TEST_F(Stage1EnemyTest, RestStateIsParkedAndIdle) {
@@ -80,7 +76,7 @@ TEST_F(Stage1EnemyTest, PathsAtFixedFrameTimes) {
   Stage1EnemiesD[0].vy = Stage1EnemiesF[0].vy = 120.0f;
   SpawnStage1EnemyE(2);
   SpawnStage1EnemyG(4);
-  Repeat(5, [] {
+  strike_shots::Repeat(5, [] {
     MoveStage1EnemyD();
     MoveStage1EnemyF();
     MoveStage1EnemyE();
@@ -142,7 +138,7 @@ TEST_F(Stage1EnemyTest, SpawnerOffersEachRecordOnceACycle) {
   EXPECT_FLOAT_EQ(Stage1EnemiesE[0].x, 90.0f);
   Stage1EnemiesG[1].active = 1;
   Stage1EnemiesG[1].x = 300.0f;
-  Repeat(200, TickStage1EnemyGSpawner);
+  strike_shots::Repeat(200, TickStage1EnemyGSpawner);
   EXPECT_EQ(Stage1EnemiesG[1].x, 300.0f);
   EXPECT_EQ(Stage1EnemiesG[0].x, 620.0f);
   EXPECT_EQ(Stage1EnemiesG[0].vx, -200.0f);
@@ -180,10 +176,10 @@ TEST_F(Stage1EnemyTest, DestructionLastsSixteenFramesAndOnlyFAndGStop) {
 TEST_F(Stage1EnemyTest, EnemyCulledWhileExplodingFreezesItsAnimation) {
   SpawnStage1EnemyE(0);
   SetHitFlagStage1EnemyE(0);
-  Repeat(3, DrawStage1EnemyE);
+  strike_shots::Repeat(3, DrawStage1EnemyE);
   Stage1EnemiesE[0].y = 700.0f;
   MoveStage1EnemyE();
-  Repeat(5, DrawStage1EnemyE);
+  strike_shots::Repeat(5, DrawStage1EnemyE);
   EXPECT_EQ(Stage1EnemiesE[0].explosionFrame, 3);
   EXPECT_EQ(Stage1EnemiesE[0].hit, 1) << "the flag stays until the record is spawned again";
   SpawnStage1EnemyE(0);

@@ -48,4 +48,10 @@ inline void BarrageShotAt(int x, int y) {
   s.flightTimer = 13.0f;
 }
 
+// Runs `op` n times (n frames of one operation).
+template <class Op>
+void Repeat(int n, Op op) {
+  for (int i = 0; i < n; ++i) op();
+}
+
 }  // namespace strike_shots

@@ -33,10 +33,6 @@ class TurretTest : public ::testing::Test {
     GameState.shipAlive = 1;
     elSystem::FrameClock.frameTime = 0.2f;
   }
-  template <class Op>
-  static void Repeat(int n, Op op) {
-    for (int i = 0; i < n; ++i) op();
-  }
 };
 
 TEST_F(TurretTest, ResetWaitsAboveTheFieldAndTheFirstMoveParksTheOthers) {
@@ -54,25 +50,25 @@ TEST_F(TurretTest, ResetWaitsAboveTheFieldAndTheFirstMoveParksTheOthers) {
 }
 
 TEST_F(TurretTest, SpawnerStartsFourRecordsAndNeverTheFifth) {
-  Repeat(29, TickTurret1Spawner);
+  strike_shots::Repeat(29, TickTurret1Spawner);
   EXPECT_EQ(Turrets1[0].active, 0) << "a window shorter than 30 frames starts nothing";
   TickTurret1Spawner();
   EXPECT_EQ(Turrets1[0].active, 1);
   EXPECT_EQ(Turrets1[0].x, 80.0f);
   EXPECT_EQ(Turrets1[0].y, 100.0f);
-  Repeat(30, TickTurret1Spawner);
+  strike_shots::Repeat(30, TickTurret1Spawner);
   EXPECT_EQ(Turrets1[1].active, 1);
-  Repeat(60, TickTurret1Spawner);
+  strike_shots::Repeat(60, TickTurret1Spawner);
   EXPECT_EQ(Turrets1[3].active, 1);
   EXPECT_EQ(Turrets1[3].spawnTick, 120);
-  Repeat(30, TickTurret1Spawner);
+  strike_shots::Repeat(30, TickTurret1Spawner);
   EXPECT_EQ(Turrets1[4].spawnTick, 0) << "the tick wraps at 150";
-  Repeat(1000, TickTurret1Spawner);
+  strike_shots::Repeat(1000, TickTurret1Spawner);
   EXPECT_EQ(Turrets1[4].active, 0) << "record 4's mark is 150, which never holds";
   // Each kind keeps its own ticks; the entry points of the others.
-  Repeat(30, TickTurret2Spawner);
-  Repeat(30, TickTurret3Spawner);
-  Repeat(30, TickTurret4Spawner);
+  strike_shots::Repeat(30, TickTurret2Spawner);
+  strike_shots::Repeat(30, TickTurret3Spawner);
+  strike_shots::Repeat(30, TickTurret4Spawner);
   EXPECT_EQ(Turrets2[0].x, 620.0f);
   EXPECT_EQ(Turrets2[0].y, 100.0f);
   EXPECT_EQ(Turrets3[0].x, 80.0f);
@@ -153,7 +149,7 @@ TEST_F(TurretTest, DivingKindsFireForEveryTurretWhileTurningAndClimbingKindsNeve
   // Kind 3 passes the same legs and fires nothing.
   ResetTurret1AimedShot1();
   SpawnTurret3(0);
-  Repeat(10, MoveTurret3);
+  strike_shots::Repeat(10, MoveTurret3);
   EXPECT_GT(Turrets3[0].pathTimer, 20.0f);
   for (int i = 0; i < kTurretAimedShotCount; ++i) {
     EXPECT_EQ(kTurret1AimedShot1.pool[i].active, 0);
