@@ -48,6 +48,9 @@ int LoadObject(const char* name, int mixCount);
 // Plays the sound's next mix buffer (which = -1) or the buffer `which`. Ids that are out of range or
 // not loaded do nothing.
 int Play(int soundId, int which);
+// Told the id of every Play call, played or not (for tools that trace what the game asked to hear).
+using PlayObserver = void (*)(int soundId);
+void SetPlayObserver(PlayObserver observer);
 // Reads a RIFF WAVE file: a format block (the 16-byte PCM format, a 16-bit extra size, the extra bytes)
 // and the samples of its "data" chunk. 0 on success, 1 on failure (everything freed, outputs null / 0).
 // Free the blocks with FreeWaveBlock.

@@ -14,6 +14,8 @@ SoundDeviceState SoundDevice;
 
 namespace {
 
+PlayObserver playObserver = nullptr;
+
 constexpr const char* kLoadLabel = "elSound::LoadObject";
 constexpr std::uint32_t kBufferFlags = plat::audio::kBufferCtrlFrequency | plat::audio::kBufferCtrlPan |
                                        plat::audio::kBufferCtrlVolume | plat::audio::kBufferStatic;
@@ -173,7 +175,10 @@ int LoadObject(const char* name, int mixCount) {
   return id;
 }
 
+void SetPlayObserver(PlayObserver observer) { playObserver = observer; }
+
 int Play(int soundId, int which) {
+  if (playObserver != nullptr) playObserver(soundId);
   if (SoundDevice.soundAvailable == 0) return 0;
   // A sound that failed to load has the id -1: ids outside the table or never given out do nothing.
   if (soundId < 0 || soundId >= kSoundIds || SoundSlot.used[soundId] == 0) return 0;

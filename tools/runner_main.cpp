@@ -2,7 +2,8 @@
 // a per-frame state trace and screenshots.
 //
 //   shooter800-headless [--frames N] [--script FILE] [--seed N] [--trace FILE]
-//                       [--shot FRAME:FILE.png ...] [--audio FILE.wav] [--assets DIR]
+//                       [--shot FRAME:FILE.png ...] [--dump FRAME:FILE.json ...] [--audio FILE.wav]
+//                       [--assets DIR]
 #include <unistd.h>
 
 #include <cstdio>
@@ -19,6 +20,7 @@
 #include "platform/headless/headless_host.h"
 #include "platform/png_writer.h"
 #include "tools/input_script.h"
+#include "tools/state_dump.h"
 #include "tools/trace_fields.h"
 
 namespace {
@@ -26,12 +28,45 @@ namespace {
 struct RunnerState {
   std::FILE* trace = nullptr;
   std::map<int, std::string> shots;
+  std::multimap<int, std::string> dumps;  // frame -> file; a frame may be dumped to several files
   std::string line;
+  int lastFrame = -1;
   int failures = 0;
 };
 
+void WriteDumps(RunnerState& state, int frame) {
+  const auto range = state.dumps.equal_range(frame);
+  if (range.first == range.second) return;
+  state.line.clear();
+  runner::AppendStateDump(state.line, frame);
+  state.line += '\n';
+  for (auto dump = range.first; dump != range.second; ++dump) {
+    std::FILE* file = std::fopen(dump->second.c_str(), "w");
+    const bool written = file != nullptr && std::fputs(state.line.c_str(), file) >= 0;
+    if (file != nullptr && std::fclose(file) != 0) ++state.failures;
+    if (!written) {
+      std::fprintf(stderr, "runner: could not write %s\n", dump->second.c_str());
+      ++state.failures;
+    }
+  }
+}
+
+// FRAME:FILE with FRAME a whole number from 0 and FILE not empty.
+bool ParseFrameAndFile(const std::string& value, int& frame, std::string& file) {
+  const std::size_t colon = value.find(':');
+  if (colon == std::string::npos || colon == 0 || colon > 9 || colon + 1 == value.size()) return false;
+  frame = 0;
+  for (std::size_t i = 0; i < colon; ++i) {
+    if (value[i] < '0' || value[i] > '9') return false;
+    frame = frame * 10 + (value[i] - '0');
+  }
+  file = value.substr(colon + 1);
+  return true;
+}
+
 void OnFrameDone(int frame, void* user) {
   auto& state = *static_cast<RunnerState*>(user);
+  state.lastFrame = frame;
   if (state.trace != nullptr) {
     state.line.clear();
     runner::AppendTraceLine(state.line, frame);
@@ -47,6 +82,7 @@ void OnFrameDone(int frame, void* user) {
       ++state.failures;
     }
   }
+  WriteDumps(state, frame);
 }
 
 std::string ExecutableDirectory() {
@@ -60,7 +96,7 @@ std::string ExecutableDirectory() {
 int Usage(const char* program) {
   std::fprintf(stderr,
                "usage: %s [--frames N] [--script FILE] [--seed N] [--trace FILE] [--shot FRAME:FILE.png]... "
-               "[--audio FILE.wav] [--assets DIR]\n",
+               "[--dump FRAME:FILE.json]... [--audio FILE.wav] [--assets DIR]\n",
                program);
   return 2;
 }
@@ -93,6 +129,14 @@ int main(int argc, char** argv) {
       const std::size_t colon = value.find(':');
       if (colon == std::string::npos) return Usage(argv[0]);
       state.shots[std::atoi(value.substr(0, colon).c_str())] = value.substr(colon + 1);
+    } else if (arg == "--dump" && hasValue) {
+      int frame = 0;
+      std::string file;
+      if (!ParseFrameAndFile(argv[++i], frame, file)) {
+        std::fprintf(stderr, "runner: --dump wants FRAME:FILE.json, got '%s'\n", argv[i]);
+        return Usage(argv[0]);
+      }
+      state.dumps.emplace(frame, file);
     } else {
       return Usage(argv[0]);
     }
@@ -123,6 +167,7 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "runner: cannot write %s\n", tracePath.c_str());
       return 2;
     }
+    runner::StartTrace();
   }
   plat::headless::SetFrameLimit(frames);
   plat::headless::SetFrameDoneHook(OnFrameDone, &state);
@@ -136,5 +181,11 @@ int main(int argc, char** argv) {
     ++state.failures;
   }
   for (const std::string& box : plat::headless::MessageBoxes()) std::fprintf(stderr, "runner: message box: %s\n", box.c_str());
+  // A dump asked for a frame the run never finished is a failure, not a missing file to find later.
+  for (auto dump = state.dumps.upper_bound(state.lastFrame); dump != state.dumps.end(); ++dump) {
+    std::fprintf(stderr, "runner: --dump %d:%s: the run ended after frame %d\n", dump->first, dump->second.c_str(),
+                 state.lastFrame);
+    ++state.failures;
+  }
   return state.failures > 0 ? 1 : result;
 }

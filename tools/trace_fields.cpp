@@ -1,9 +1,11 @@
 #include "tools/trace_fields.h"
 
 #include <cstdio>
+#include <vector>
 
 #include "framework/el_draw.h"
 #include "framework/el_input.h"
+#include "framework/el_sound.h"
 #include "game/barrage.h"
 #include "game/game_state.h"
 #include "game/option_shots.h"
@@ -15,11 +17,13 @@
 #include "game/special_attack.h"
 #include "game/trails.h"
 #include "game/volley_weapons.h"
+#include "platform/headless/headless_host.h"
 #include "shots/shot_census.h"
 #include "stages/bosses.h"
 #include "stages/squadron.h"
 #include "stages/stage1_enemies.h"
 #include "stages/turrets.h"
+#include "tools/json_writer.h"
 
 namespace runner {
 namespace {
@@ -113,7 +117,39 @@ const FloatField kFloatFields[] = {
     {"boss3DefeatTimer", &Boss3.body.defeatTimer},
 };
 
+// What the game asked to hear since the last trace line: sound ids in the order played, and the
+// music command strings (the host's log, without the results it notes).
+std::vector<int> soundsPlayed;
+std::size_t musicCommandsSeen = 0;
+
+void OnSoundPlayed(int soundId) { soundsPlayed.push_back(soundId); }
+
+void AppendSoundsAndMusic(std::string& out) {
+  JsonWriter json(out, true);
+  json.BeginArray("sounds");
+  for (const int id : soundsPlayed) json.Value(id);
+  json.EndArray();
+  soundsPlayed.clear();
+  json.BeginArray("music");
+  const std::vector<std::string>& commands = plat::headless::MciCommands();
+  constexpr const char kFailed[] = " -> error";
+  for (std::size_t i = musicCommandsSeen; i < commands.size(); ++i) {
+    std::string command = commands[i];
+    const std::size_t noted = command.rfind(kFailed);
+    if (noted != std::string::npos && noted + sizeof kFailed - 1 == command.size()) command.resize(noted);
+    json.Value(command);
+  }
+  json.EndArray();
+  musicCommandsSeen = commands.size();
+}
+
 }  // namespace
+
+void StartTrace() {
+  soundsPlayed.clear();
+  musicCommandsSeen = plat::headless::MciCommands().size();
+  elSound::SetPlayObserver(OnSoundPlayed);
+}
 
 void AppendTraceLine(std::string& out, int frame) {
   char buffer[96];
@@ -131,6 +167,7 @@ void AppendTraceLine(std::string& out, int frame) {
     std::snprintf(buffer, sizeof buffer, ",\"%s\":%.9g", f.name, static_cast<double>(*f.value));
     out += buffer;
   }
+  AppendSoundsAndMusic(out);
   out += '}';
 }
 

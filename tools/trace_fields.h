@@ -5,6 +5,8 @@
 
 namespace runner {
 
+// Starts listening to what the game plays, for the lines that follow.
+void StartTrace();
 // Appends one JSON object (no newline) describing the frame that just finished.
 void AppendTraceLine(std::string& out, int frame);
 
