@@ -8,3 +8,8 @@
 #else
 #error "TESSIVANE_GEOMETRY must be 800 or 640"
 #endif
+
+namespace Geometry {
+// How much lower the bottom of the screen lies than in the 800x600 layout (-120 in the 640x480 build).
+constexpr int kBottomShiftY = kScreenHeight - 600;
+}  // namespace Geometry

@@ -5,7 +5,6 @@
 #include "config/geometry.h"
 
 namespace Geometry {
-constexpr int kBottomShiftY = kScreenHeight - 600;
 constexpr float kShipMinX = 220.0f + kFieldShiftX;
 constexpr float kShipMaxX = 520.0f + kFieldShiftX;
 constexpr float kShipMinY = 220.0f + kBottomShiftY;

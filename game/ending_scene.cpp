@@ -1,6 +1,6 @@
 // The ending: congratulation, ranking, credits and two closing pictures on a clock, while the ship
 // still flies and fires; back to the title when the clock runs out or on Space.
-#include "config/geometry.h"
+#include "config/ending_geometry.h"
 #include "framework/el_draw.h"
 #include "framework/el_input.h"
 #include "framework/el_sound.h"
@@ -61,8 +61,13 @@ void DrawShotsAndShip() {
   DrawShip();
 }
 
-void DrawClosingPicture1() { elDraw::DrawObject(220 + kShift, 120, Slot(Pic::QWCG1), 0, 0, 360, 480); }
-void DrawClosingPicture2() { elDraw::DrawObject(220 + kShift, 120, Slot(Pic::QWCG2), 0, 0, 360, 480); }
+constexpr int kClosingPictureX = 220 + kShift;
+void DrawClosingPicture1() {
+  elDraw::DrawObject(kClosingPictureX, Geometry::kClosingPictureY, Slot(Pic::QWCG1), 0, 0, 360, 480);
+}
+void DrawClosingPicture2() {
+  elDraw::DrawObject(kClosingPictureX, Geometry::kClosingPictureY, Slot(Pic::QWCG2), 0, 0, 360, 480);
+}
 
 // What the ending shows, by clock window (both ends inside), tested in this order each frame.
 struct EndingWindow {

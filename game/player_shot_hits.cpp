@@ -107,28 +107,29 @@ const BossTarget kBoss2Target = {Boss2,
                                   {50, 390, 60, SeedStage2Trail1},
                                   {50, 430, 60, SeedStage2Trail3}}};
 
-// True when the shot struck the boss.
-bool StrikeBoss(const BossTarget& target, PlayerWeapon weapon, int px, int py) {
+// A volley shot (`volleyShot`, null for the barrage) that strikes the boss is stopped right after
+// the hit; a barrage shot flies on.
+void StrikeBoss(const BossTarget& target, PlayerWeapon weapon, int px, int py, VolleyShot* volleyShot) {
   LargeEnemyRecord& body = target.boss.body;
-  if (!(body.y >= 0.0f)) return false;
+  if (!(body.y >= 0.0f)) return;
   const BossStrike& strike = target.strikes[static_cast<int>(weapon)];
   const int bx = ToPixel(body.x);
   const int by = ToPixel(body.y);
   if (!(bx + strike.left <= px && px <= bx + strike.right && by + kBossStrikeTop <= py &&
         py <= by + kBossStrikeBottom)) {
-    return false;
+    return;
   }
   if (strike.sparks != nullptr) strike.sparks();
   target.setHitFlag();
   AddScore(strike.points);
   body.life -= (weapon == PlayerWeapon::Barrage ? kBarrageDamageRate : kVolleyDamageRate) * FrameTime();
-  return true;
+  if (volleyShot != nullptr) StopVolleyShot(*volleyShot);
 }
 
 // Every enemy a shot at (px, py) can strike, in order: the squadron, the stage-1 enemies D, E, F and
-// G, the four turret kinds, then the bosses 1, 3 and 2. True when a boss was struck (a volley shot
-// stops there; the later tests still use px, py).
-bool StrikeEnemies(PlayerWeapon weapon, int px, int py) {
+// G, the four turret kinds, then the bosses 1, 3 and 2. Every test uses px, py, also after a boss has
+// stopped the volley shot.
+void StrikeEnemies(PlayerWeapon weapon, int px, int py, VolleyShot* volleyShot) {
   const int w = static_cast<int>(weapon);
   StrikeRecords(SquadFighters, kSquadronStrikes[w], SetHitFlagSquad, px, py);
   StrikeRecords(Stage1EnemiesD, kStage1EnemyStrikes[w], SetHitFlagStage1EnemyD, px, py);
@@ -139,18 +140,18 @@ bool StrikeEnemies(PlayerWeapon weapon, int px, int py) {
   StrikeRecords(Turrets2, kTurretStrikes[w], SetHitFlagTurret2, px, py);
   StrikeRecords(Turrets3, kTurret3Strikes[w], SetHitFlagTurret3, px, py);
   StrikeRecords(Turrets4, kTurretStrikes[w], SetHitFlagTurret4, px, py);
-  const bool boss1 = StrikeBoss(kBoss1Target, weapon, px, py);
-  const bool boss3 = StrikeBoss(kBoss3Target, weapon, px, py);
-  const bool boss2 = StrikeBoss(kBoss2Target, weapon, px, py);
-  return boss1 || boss3 || boss2;
+  StrikeBoss(kBoss1Target, weapon, px, py, volleyShot);
+  StrikeBoss(kBoss3Target, weapon, px, py, volleyShot);
+  StrikeBoss(kBoss2Target, weapon, px, py, volleyShot);
 }
 
 void HitTestVolley(int weaponNumber, PlayerWeapon weapon) {
   const VolleyPool pool = VolleyPoolOf(weaponNumber);
   for (int i = 0; i < pool.count; ++i) {
-    if (pool.shots[i].active == 0) continue;
+    VolleyShot& shot = pool.shots[i];
+    if (shot.active == 0) continue;
     MoveVolleyShot(weaponNumber, i);
-    if (StrikeEnemies(weapon, pool.shots[i].x, pool.shots[i].y)) StopVolleyShot(pool.shots[i]);
+    StrikeEnemies(weapon, shot.x, shot.y, &shot);
   }
 }
 
@@ -158,7 +159,7 @@ void HitTestBarrage() {
   for (int i = 0; i < kBarrageShotCount; ++i) {
     if (BarrageShots[i].active == 0) continue;
     MoveBarrageShot(i);
-    StrikeEnemies(PlayerWeapon::Barrage, BarrageShots[i].x, BarrageShots[i].y);
+    StrikeEnemies(PlayerWeapon::Barrage, BarrageShots[i].x, BarrageShots[i].y, nullptr);
   }
 }
 

@@ -1,6 +1,6 @@
 #include "game/ranking.h"
 
-#include "config/geometry.h"
+#include "config/ending_geometry.h"
 #include "framework/el_draw.h"
 #include "framework/el_system.h"
 #include "game/game_state.h"
@@ -13,8 +13,8 @@ namespace {
 
 constexpr int kShift = Geometry::kFieldShiftX;
 constexpr int kHeadingX = 200 + kShift;
-constexpr int kHeadingY = 100;
-constexpr int kFirstRowY = 225;
+constexpr int kHeadingY = 100 + Geometry::kRankingShiftY;
+constexpr int kFirstRowY = 225 + Geometry::kRankingShiftY;
 constexpr int kRowSpacing = 40;
 constexpr int kRankX = 230 + kShift;
 constexpr int kValueX = 310 + kShift;

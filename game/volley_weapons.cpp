@@ -94,15 +94,27 @@ void LaunchVolley(int weapon, const int* slots) {
   for (int band = 0; band < w.bands; ++band) LaunchBand(w.launch[band], w.shots[slots[band]]);
 }
 
+// Slot k of every band, through the weapon's own launch (weapon 3's also arms the special attack).
+void SpawnVolleyInSlot(int weapon, int k) {
+  constexpr int b = kVolleyBandSlots;
+  switch (weapon) {
+    case 1:
+      SpawnShotVolley1(k, b + k, 2 * b + k);
+      break;
+    case 2:
+      SpawnShotVolley2(k, b + k, 2 * b + k);
+      break;
+    default:
+      SpawnShotVolley3(k, b + k, 2 * b + k, 3 * b + k, 4 * b + k, 5 * b + k);
+      break;
+  }
+}
+
 void TickVolley(int weapon) {
-  const VolleyWeapon& w = kWeapons[weapon - 1];
-  int& counter = *w.counter;
+  int& counter = *kWeapons[weapon - 1].counter;
   ++counter;
   if (counter % kVolleyInterval == 0 && counter >= kVolleyInterval && counter <= kVolleyCycle) {
-    const int k = counter / kVolleyInterval;
-    int slots[kVolleyMaxBands];
-    for (int band = 0; band < w.bands; ++band) slots[band] = band * kVolleyBandSlots + k;
-    LaunchVolley(weapon, slots);
+    SpawnVolleyInSlot(weapon, counter / kVolleyInterval);
   }
   if (counter == kVolleyCycle) counter = 0;
 }

@@ -49,7 +49,14 @@ void SpawnAimedFan(const AimedFanKind& kind, int index, int first) {
   r.aimDx = GameState.shipX + kind.pattern->aimOffset - r.startX;
   r.aimDy = GameState.shipY + kind.pattern->aimOffset - r.startY;
   const float place = static_cast<float>(index - first);
-  r.angle = AimAngle(r.aimDx, r.aimDy, place * kFanStep - kind.startOffset);
+  if (r.aimDx == 0.0f) {
+    // Straight above or below the emitter: the place's turn, the quarter turn and the start offset,
+    // summed in that order (the half turn comes last, as for every aim).
+    r.angle = place * kFanStep + kHalfPi - kind.startOffset;
+    if (r.aimDy <= 0.0f) r.angle += kPi;
+  } else {
+    r.angle = AimAngle(r.aimDx, r.aimDy, place * kFanStep - kind.startOffset);
+  }
 }
 
 void UpdateAimedFan(const AimedFanKind& kind) {

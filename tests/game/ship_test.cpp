@@ -154,8 +154,13 @@ TEST_F(ShipTest, TheInvincibleShipStaysFlaggedDeadAndNeverExplodes) {
 }
 
 TEST_F(ShipTest, TheSpecialAttackStrikesOnItsSixteenthFrameOncePerRecord) {
+  // Weapon 3's volleys arm it only while doubleShot is held: here the volley of sequencer count 4.
+  for (int tick = 0; tick < 4; ++tick) TickShotVolley3();
+  for (const SpecialAttackRecord& r : SpecialAttack) ASSERT_EQ(r.active, 0);
   GameState.doubleShot = GameState.wideShot = 1;
-  SpawnShotVolley3(1, 27, 53, 79, 105, 131);
+  for (int tick = 0; tick < 3; ++tick) TickShotVolley3();
+  for (const SpecialAttackRecord& r : SpecialAttack) ASSERT_EQ(r.active, 0);
+  TickShotVolley3();
   for (const SpecialAttackRecord& r : SpecialAttack) ASSERT_EQ(r.active, 1);
   // With the ship at (370, 220) the strike point is (400, 54).
   GameState.shipY = 220.0f;

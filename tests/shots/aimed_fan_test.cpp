@@ -90,8 +90,13 @@ TEST_F(AimedFanTest, PlacesSpreadTwelveDegreesApartAboutTheAimLine) {
     EXPECT_EQ(r.aimDx, 0.0f);
     EXPECT_EQ(r.aimDy, 400.0f);
     EXPECT_EQ(r.speed, 220.0f);
-    EXPECT_NEAR(r.angle * kDegrees, 90.0 + 12.0 * p - 24.0, 1e-4) << "place " << p;
+    // Straight below: place x 12 degrees, then the quarter turn, then the 24-degree start, in float.
+    EXPECT_EQ(r.angle, static_cast<float>(p) * 0.20943951f + 1.5707964f - 0.41887903f) << "place " << p;
   }
+  // The sum's order shows in the drawn turn: place 3 is drawn at 101 degrees, not 102.
+  DrawBoss1AimedFan1();
+  EXPECT_EQ(kBoss1AimedFan1.pool[3].drawDegrees, 101);
+  EXPECT_EQ(kBoss1AimedFan1.pool[4].drawDegrees, 114);
   // Ship up and to the left of the emitter: the aim line turns half a turn and the spread follows it.
   GameState.shipX = 100.0f;
   GameState.shipY = 50.0f;
@@ -110,12 +115,12 @@ TEST_F(AimedFanTest, SideEmittersAddTheCentreThenTheSide) {
   EXPECT_EQ(kBoss3AimedFan2.pool[0].x, 180.25f + 200.0f - 100.0f);
   EXPECT_EQ(kBoss3AimedFan2.pool[0].y, 274.0f);
   EXPECT_EQ(kBoss3AimedFan2.pool[2].aimDx, 0.0f);
-  EXPECT_NEAR(kBoss3AimedFan2.pool[0].angle * kDegrees, 78.0, 1e-4);
-  EXPECT_NEAR(kBoss3AimedFan2.pool[2].angle * kDegrees, 102.0, 1e-4);
+  EXPECT_EQ(kBoss3AimedFan2.pool[0].angle, 1.5707964f - 0.20943951f);
+  EXPECT_EQ(kBoss3AimedFan2.pool[2].angle, 2.0f * 0.20943951f + 1.5707964f - 0.20943951f);
   GameState.shipX = 370.25f;
   Ticks(TickBoss3AimedFan19, 40);
-  EXPECT_NEAR(kBoss3AimedFan19.pool[0].angle * kDegrees, 6.0, 1e-4);
-  EXPECT_NEAR(kBoss3AimedFan19.pool[14].angle * kDegrees, 174.0, 1e-4);
+  EXPECT_EQ(kBoss3AimedFan19.pool[0].angle, 1.5707964f - 1.4660766f);
+  EXPECT_EQ(kBoss3AimedFan19.pool[14].angle, 14.0f * 0.20943951f + 1.5707964f - 1.4660766f);
 }
 
 TEST_F(AimedFanTest, ShotsFlyStraightAreParkedPastTheirBoundsAndHitWithoutEnding) {
