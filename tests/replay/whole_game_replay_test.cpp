@@ -1,0 +1,139 @@
+// The whole game in real play, driven by keys alone: the invincible ship (a title key) holds weapons
+// 1 and 3 from the start, shoots down each boss in turn, and sees the ending with its ranking before
+// the game goes back to the title.
+#include <gtest/gtest.h>
+
+#include "game/scene.h"
+#include "stages/bosses.h"
+#include "support/replay_geometry.h"
+#include "support/runner_replay.h"
+
+namespace {
+
+using testing_support::Press;
+using testing_support::RunRunner;
+
+const std::string kWholeGame = Press("I", 3) + "40 down C\n40 down B\n";
+
+struct BossFight {
+  const char* name;
+  int scene, nextScene, wipeSteps;
+  float startLife;
+};
+const BossFight kBossFights[] = {
+    {"boss1", SceneId::Stage1, SceneId::Stage2, kWipeStage1ToStage2, kBoss1StartLife},
+    {"boss2", SceneId::Stage2, SceneId::Stage3, kWipeStage2ToStage3, kBoss2StartLife},
+    {"boss3", SceneId::Stage3, SceneId::Ending, kWipeStage3ToEnding, kBoss3StartLife},
+};
+
+// One run of the whole game per build (a game takes some 13400 frames): each boss to its defeat, then
+// the ending.
+class WholeGameReplay : public testing_support::BothScreens {
+ protected:
+  // Frame 10700 falls in the ranking's clock window in both builds.
+  static constexpr int kRankingFrame = 10700;
+  void SetUp() override { run = RunRunner(Screen(), "whole-game", kWholeGame, 13500, {kRankingFrame}); }
+  void BossesFall();
+  void TheEndingRanksTheScoreAndReturnsToTheTitle();
+  testing_support::RunnerRun run;
+};
+
+void WholeGameReplay::BossesFall() {
+  const auto& t = run.trace;
+  int from = 0;
+  for (const BossFight& fight : kBossFights) {
+    SCOPED_TRACE(fight.name);
+    const std::string boss = fight.name;
+    const int stage = t.First("scene", [&](double v) { return v == fight.scene; }, from);
+    ASSERT_GE(stage, from);
+    const int firstDamage = t.First(boss + "Life", [&](double v) { return v < fight.startLife; }, stage);
+    ASSERT_GT(firstDamage, stage) << "the boss was never hit";
+    EXPECT_GE(t.At(boss + "Y", firstDamage), 0.0) << "no hit before the boss is inside the screen";
+    for (int f = stage; f < firstDamage; ++f) {
+      if (t.At(boss + "Y", f) < 0.0) EXPECT_EQ(t.At(boss + "Life", f), fight.startLife) << f;
+    }
+    const int defeated = t.First(boss + "Life", [](double v) { return v <= 0.0; }, firstDamage);
+    ASSERT_GT(defeated, firstDamage) << "the boss was never shot down";
+    const int changed = t.First("scene", [&](double v) { return v == fight.nextScene; }, defeated);
+    ASSERT_GT(changed, defeated) << "the scene never changed";
+    // 70 timer units at 10 a second: about 420 frames of explosion, then the wipe to the next scene.
+    EXPECT_NEAR(changed - defeated, 421, 2);
+    EXPECT_GT(t.At(boss + "DefeatTimer", changed - 1), 69.0);
+    EXPECT_EQ(t.Int("sceneEntered", changed), 0);
+    EXPECT_EQ(t.Int("transition", changed), fight.wipeSteps - 1) << "the frame's own present drew the first step";
+    EXPECT_EQ(t.At("stageClock", changed), 0.0);
+    EXPECT_EQ(t.At(boss + "Life", changed), fight.startLife);
+    EXPECT_EQ(t.At(boss + "Y", changed), kBossParkedY);
+    EXPECT_GE(t.Int("score", changed), t.Int("score", stage));
+    from = changed;
+  }
+  // The third boss's explosion stops the stage piece; the ending starts its own on its first frame.
+  const int ending = t.First("scene", [](double v) { return v == SceneId::Ending; });
+  bool stopped = false;
+  for (int f = ending - 421; f < ending; ++f) {
+    for (const std::string& c : t.music[f]) stopped = stopped || c == "stop midi";
+  }
+  EXPECT_TRUE(stopped);
+  ASSERT_FALSE(t.music[ending + 1].empty());
+  EXPECT_NE(t.music[ending + 1][0].find("/MIDI/QMX2.MID\""), std::string::npos);
+}
+
+// The rows above 20000000 take scores that no replay of a whole game comes near (one scores about a
+// million and a half), and a score near the cap is out of reach of any replay.
+void WholeGameReplay::TheEndingRanksTheScoreAndReturnsToTheTitle() {
+  const auto& t = run.trace;
+  const int scenes[] = {SceneId::Title,  SceneId::Stage1, SceneId::Stage2,
+                        SceneId::Stage3, SceneId::Ending, SceneId::Title};
+  int at = 0;
+  for (const int scene : scenes) {
+    at = t.First("scene", [scene](double v) { return v == scene; }, at);
+    ASSERT_GE(at, 0) << "scene " << scene;
+  }
+  const int ending = t.First("scene", [](double v) { return v == SceneId::Ending; });
+  const int title = at;
+  EXPECT_GT(t.Int("transition", title), 0) << "the wipe to the title runs";
+  EXPECT_NEAR(t.First("transition", [](double v) { return v == 0; }, title) - title, kWipeEndingToTitle, 2);
+  EXPECT_GE(t.At("stageClock", title - 1), 1000.0);
+  EXPECT_LT(t.At("stageClock", title - 1), 1001.0) << "the clock's end, 1001, leaves the ending";
+  EXPECT_NEAR(title - ending, 1001 / 18.0 * 60.0, 2.0);
+
+  const nlohmann::json& d = run.dumps.at(kRankingFrame);
+  ASSERT_EQ(d["scene"]["currentScene"], SceneId::Ending);
+  const float clock = d["gameState"]["stageClock"].get<float>();
+  ASSERT_GE(clock, 101.0f);
+  ASSERT_LE(clock, 250.0f);
+  const int highScore = d["gameState"]["highScore"].get<int>();
+  EXPECT_EQ(highScore, d["gameState"]["score"].get<int>());
+  EXPECT_GT(highScore, 1000000);
+  const int fixed[] = {100000000, 70000000, 30000000, 20000000, 1000000, 700000, 50000};
+  int changed = -1;
+  for (int row = 0; row < 7; ++row) {
+    if (changed < 0 && highScore >= fixed[row]) {
+      changed = row;
+      EXPECT_EQ(d["ranking"]["table"][row], highScore) << "row " << row;
+    } else {
+      EXPECT_EQ(d["ranking"]["table"][row], fixed[row]) << "row " << row << ": nothing shifts down";
+    }
+  }
+  EXPECT_EQ(changed, 4);
+  EXPECT_EQ(d["ranking"]["changedRow"], changed);
+  // The ship still flies and fires through the ending, and its shots meet only parked enemies.
+  EXPECT_NE(t.Int("volleyCounter1", ending + 600), t.Int("volleyCounter1", ending + 601));
+  EXPECT_FALSE(t.sounds[ending + 600].empty() && t.sounds[ending + 601].empty() && t.sounds[ending + 602].empty() &&
+               t.sounds[ending + 603].empty());
+  EXPECT_EQ(t.Int("score", title - 1), t.Int("score", ending + 1)) << "nothing to score in the ending";
+}
+
+TEST_P(WholeGameReplay, EveryBossFallsAndTheEndingRanksTheHighScoreBeforeTheTitle) {
+  ASSERT_EQ(run.exitCode, 0) << run.errors;
+  {
+    SCOPED_TRACE("bosses");
+    BossesFall();
+  }
+  SCOPED_TRACE("ending");
+  TheEndingRanksTheScoreAndReturnsToTheTitle();
+}
+
+REPLAY_IN_BOTH_SCREENS(WholeGameReplay);
+
+}  // namespace
