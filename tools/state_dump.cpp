@@ -26,62 +26,54 @@ namespace runner {
 namespace {
 
 // The fields of each record type, by the names the game gives them.
-#define FIELD(name) json.Field(#name, r.name)
+#define F(name) .Field(#name, r.name)
 
-void Fields(JsonWriter& json, const VolleyShot& r) { FIELD(x); FIELD(y); FIELD(sideStep); FIELD(forwardStep); FIELD(active); }
-void Fields(JsonWriter& json, const BarrageShot& r) { FIELD(x); FIELD(y); FIELD(flightTimer); FIELD(active); }
-void Fields(JsonWriter& json, const OptionShot& r) { FIELD(x); FIELD(y); FIELD(active); FIELD(angle); FIELD(flightTimer); }
-void Fields(JsonWriter& json, const TrailParticle& r) { FIELD(x); FIELD(y); FIELD(active); }
-void Fields(JsonWriter& json, const SpecialAttackRecord& r) { FIELD(x); FIELD(y); FIELD(step); FIELD(active); }
+void Fields(JsonWriter& json, const VolleyShot& r) { json F(x) F(y) F(sideStep) F(forwardStep) F(active); }
+void Fields(JsonWriter& json, const BarrageShot& r) { json F(x) F(y) F(flightTimer) F(active); }
+void Fields(JsonWriter& json, const OptionShot& r) { json F(x) F(y) F(active) F(angle) F(flightTimer); }
+void Fields(JsonWriter& json, const TrailParticle& r) { json F(x) F(y) F(active); }
+void Fields(JsonWriter& json, const SpecialAttackRecord& r) { json F(x) F(y) F(step) F(active); }
 void Fields(JsonWriter& json, const ShipExplosionFragment& r) {
-  FIELD(x); FIELD(y); FIELD(aimDX); FIELD(aimDY); FIELD(startX); FIELD(startY); FIELD(heading); FIELD(speed);
-  FIELD(active); FIELD(cellColumn); FIELD(cellRow); FIELD(cellCounter); FIELD(count);
+  json F(x) F(y) F(aimDX) F(aimDY) F(startX) F(startY) F(heading) F(speed) F(active) F(cellColumn) F(cellRow)
+      F(cellCounter) F(count);
 }
-void Fields(JsonWriter& json, const PowerCapsuleRecord& r) {
-  FIELD(x); FIELD(y); FIELD(fallSpeed); FIELD(active); FIELD(collected);
-}
+void Fields(JsonWriter& json, const PowerCapsuleRecord& r) { json F(x) F(y) F(fallSpeed) F(active) F(collected); }
 void Fields(JsonWriter& json, const SquadFighterRecord& r) {
-  FIELD(explosionCycle); FIELD(explosionFrame); FIELD(flameFrame); FIELD(kind); FIELD(x); FIELD(y); FIELD(vx);
-  FIELD(vy); FIELD(patternTimer); FIELD(angle); FIELD(speed); FIELD(active); FIELD(hit);
+  json F(explosionCycle) F(explosionFrame) F(flameFrame) F(kind) F(x) F(y) F(vx) F(vy) F(patternTimer) F(angle) F(speed)
+      F(active) F(hit);
 }
 void Fields(JsonWriter& json, const Stage1EnemyRecord& r) {
-  FIELD(explosionCycle); FIELD(explosionFrame); FIELD(spawnCounter); FIELD(x); FIELD(y); FIELD(vx); FIELD(vy);
-  FIELD(active); FIELD(hit);
+  json F(explosionCycle) F(explosionFrame) F(spawnCounter) F(x) F(y) F(vx) F(vy) F(active) F(hit);
 }
 void Fields(JsonWriter& json, const TurretRecord& r) {
-  FIELD(explosionCycle); FIELD(spawnTick); FIELD(explosionFrame); FIELD(spareInt); FIELD(pathTimer); FIELD(x);
-  FIELD(y); FIELD(vx); FIELD(vy); FIELD(spareFloat1); FIELD(spareFloat2); FIELD(active); FIELD(hit);
+  json F(explosionCycle) F(spawnTick) F(explosionFrame) F(spareInt) F(pathTimer) F(x) F(y) F(vx) F(vy) F(spareFloat1)
+      F(spareFloat2) F(active) F(hit);
 }
-void Fields(JsonWriter& json, const LargeEnemyRecord& r) {
-  FIELD(x); FIELD(y); FIELD(pathTimer); FIELD(life); FIELD(defeatTimer); FIELD(hit);
-}
-void Fields(JsonWriter& json, const BossBurst& r) { FIELD(frame); FIELD(x); FIELD(y); }
-void Fields(JsonWriter& json, const BossEntryPicture& r) { FIELD(x); FIELD(y); FIELD(speed); }
-void Fields(JsonWriter& json, const StarFieldStar& r) { FIELD(colour); FIELD(x); FIELD(y); FIELD(fallSpeed); }
-void Fields(JsonWriter& json, const BackdropTile& r) { FIELD(x); FIELD(y); }
+void Fields(JsonWriter& json, const LargeEnemyRecord& r) { json F(x) F(y) F(pathTimer) F(life) F(defeatTimer) F(hit); }
+void Fields(JsonWriter& json, const BossBurst& r) { json F(frame) F(x) F(y); }
+void Fields(JsonWriter& json, const BossEntryPicture& r) { json F(x) F(y) F(speed); }
+void Fields(JsonWriter& json, const StarFieldStar& r) { json F(colour) F(x) F(y) F(fallSpeed); }
+void Fields(JsonWriter& json, const BackdropTile& r) { json F(x) F(y); }
 void Fields(JsonWriter& json, const AimedStreamShot& r) {
-  FIELD(cell); FIELD(x); FIELD(y); FIELD(aimDx); FIELD(aimDy); FIELD(startX); FIELD(startY); FIELD(angle);
-  FIELD(speed); FIELD(sideStep); FIELD(active);
+  json F(cell) F(x) F(y) F(aimDx) F(aimDy) F(startX) F(startY) F(angle) F(speed) F(sideStep) F(active);
 }
-void Fields(JsonWriter& json, const DroppedShot& r) { FIELD(cell); FIELD(x); FIELD(y); FIELD(vx); FIELD(vy); FIELD(active); }
+void Fields(JsonWriter& json, const DroppedShot& r) { json F(cell) F(x) F(y) F(vx) F(vy) F(active); }
 void Fields(JsonWriter& json, const AimedFanShot& r) {
-  FIELD(cell); FIELD(tickCount); FIELD(drawDegrees); FIELD(x); FIELD(y); FIELD(aimDx); FIELD(aimDy);
-  FIELD(startX); FIELD(startY); FIELD(angle); FIELD(speed); FIELD(active);
+  json F(cell) F(tickCount) F(drawDegrees) F(x) F(y) F(aimDx) F(aimDy) F(startX) F(startY) F(angle) F(speed) F(active);
 }
 void Fields(JsonWriter& json, const CurvingFanShot& r) {
-  FIELD(x); FIELD(y); FIELD(driftX); FIELD(driftY); FIELD(angle); FIELD(speed); FIELD(turnTimer); FIELD(active);
+  json F(x) F(y) F(driftX) F(driftY) F(angle) F(speed) F(turnTimer) F(active);
 }
 void Fields(JsonWriter& json, const FallingPairShot& r) {
-  FIELD(cell); FIELD(tickCount); FIELD(x); FIELD(y); FIELD(sideSpeed); FIELD(fallSpeed); FIELD(active);
+  json F(cell) F(tickCount) F(x) F(y) F(sideSpeed) F(fallSpeed) F(active);
 }
-void Fields(JsonWriter& json, const SpiralShot& r) { FIELD(cell); FIELD(x); FIELD(y); FIELD(angle); FIELD(speed); FIELD(active); }
+void Fields(JsonWriter& json, const SpiralShot& r) { json F(cell) F(x) F(y) F(angle) F(speed) F(active); }
 void Fields(JsonWriter& json, const DropGroupShot& r) {
-  FIELD(cell); FIELD(tickCount); FIELD(x); FIELD(y); FIELD(sideSpeed); FIELD(fallSpeed); FIELD(active);
+  json F(cell) F(tickCount) F(x) F(y) F(sideSpeed) F(fallSpeed) F(active);
 }
-void Fields(JsonWriter& json, const HookSpriteShot& r) { FIELD(x); FIELD(y); FIELD(pathTimer); FIELD(active); }
+void Fields(JsonWriter& json, const HookSpriteShot& r) { json F(x) F(y) F(pathTimer) F(active); }
 void Fields(JsonWriter& json, const AimedRingShot& r) {
-  FIELD(cell); FIELD(tickCount); FIELD(x); FIELD(y); FIELD(aimDx); FIELD(aimDy); FIELD(startX); FIELD(startY);
-  FIELD(angle); FIELD(speed); FIELD(active);
+  json F(cell) F(tickCount) F(x) F(y) F(aimDx) F(aimDy) F(startX) F(startY) F(angle) F(speed) F(active);
 }
 
 template <class Record>
@@ -111,41 +103,37 @@ void Ints(JsonWriter& json, const char* name, const int* values, int count) {
 void Game(JsonWriter& json) {
   const GameStateRecord& r = GameState;
   json.BeginObject("gameState");
-  FIELD(score); FIELD(highScore); FIELD(shipStock); FIELD(capsuleCounter); FIELD(stageClock); FIELD(shipX);
-  FIELD(shipY); FIELD(shipVelX); FIELD(shipVelY); FIELD(bankFrame); FIELD(bankStep); FIELD(musicCounter);
-  FIELD(shipAlive); FIELD(respawning); FIELD(respawnCounter); FIELD(invincible); FIELD(paused); FIELD(gameOver);
-  FIELD(ControlMode); FIELD(barrageRunning); FIELD(doubleShot); FIELD(wideShot); FIELD(capsulesSpawned);
-  FIELD(volleyCounter1); FIELD(volleyCounter2); FIELD(volleyCounter3); FIELD(barrageCounter);
-  FIELD(muzzleFlash1); FIELD(muzzleFlash2); FIELD(muzzleFlash3); FIELD(volleyArmed1); FIELD(volleyArmed2);
+  json F(score) F(highScore) F(shipStock) F(capsuleCounter) F(stageClock) F(shipX) F(shipY) F(shipVelX) F(shipVelY);
+  json F(bankFrame) F(bankStep) F(musicCounter) F(shipAlive) F(respawning) F(respawnCounter) F(invincible) F(paused);
+  json F(gameOver) F(ControlMode) F(barrageRunning) F(doubleShot) F(wideShot) F(capsulesSpawned);
+  json F(volleyCounter1) F(volleyCounter2) F(volleyCounter3) F(barrageCounter) F(muzzleFlash1) F(muzzleFlash2);
+  json F(muzzleFlash3) F(volleyArmed1) F(volleyArmed2);
   json.EndObject();
 }
 
 void Scene(JsonWriter& json) {
   {
     const SceneStateRecord& r = SceneState;
-    json.BeginObject("scene");
-    FIELD(currentScene); FIELD(previousScene); FIELD(sceneEntered);
+    json.BeginObject("scene") F(currentScene) F(previousScene) F(sceneEntered);
     json.Field("lastTypedKey", elInput::LastTypedKey);
     json.Field("frameTime", elSystem::FrameClock.frameTime);
     json.EndObject();
   }
   {
     const ScreenTransitionRecord& r = ScreenTransition;
-    json.BeginObject("wipe");
-    FIELD(kind); FIELD(counter); FIELD(direction); FIELD(steps);
+    json.BeginObject("wipe") F(kind) F(counter) F(direction) F(steps);
     json.EndObject();
   }
   {
     const elSound::MusicStateRecord& r = elSound::MusicState;
-    json.BeginObject("musicState");
-    FIELD(musicOpen); FIELD(musicLoop);
+    json.BeginObject("musicState") F(musicOpen) F(musicLoop);
     json.EndObject();
   }
   {
     const ShipControlRecord& r = ShipControls;
     json.BeginObject("shipControls");
     Ints(json, "keys", r.keys, ShipKeyCount);
-    FIELD(optionRow); FIELD(optionShot);
+    json F(optionRow) F(optionShot);
     json.EndObject();
   }
   json.BeginObject("ranking");
@@ -200,9 +188,8 @@ void Enemies(JsonWriter& json) {
 
 void EnemyShots(JsonWriter& json) {
   json.BeginObject("enemyShots");
-  shots::ForEachEnemyShotPool([&json](const char* name, const auto* pool, int records, const int*) {
-    Pool(json, name, pool, records);
-  });
+  shots::ForEachEnemyShotPool(
+      [&json](const char* name, const auto* pool, int records, const int*) { Pool(json, name, pool, records); });
   json.EndObject();
   json.BeginObject("enemyShotCounters");  // the kinds that count beside their records
   shots::ForEachEnemyShotPool([&json](const char* name, const auto*, int, const int* counter) {
@@ -218,7 +205,7 @@ void Backdrops(JsonWriter& json) {
   json.EndArray();
 }
 
-#undef FIELD
+#undef F
 
 }  // namespace
 

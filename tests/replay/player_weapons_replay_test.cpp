@@ -45,7 +45,8 @@ TEST_P(PlayerWeaponsReplay, ACollectedCapsuleScores500AndGivesBothPowers) {
   EXPECT_LE(std::abs(t.At("capsuleX", collected) - t.At("shipX", collected)), 60.0);
   // Plain volleys are one shot each; with the powers three.
   auto shotsOfFirstVolley = [&t](int from) {
-    const int volley = t.First("muzzleFlash1", [](double v) { return v == 1; }, from);
+    const int volley = t.First(
+        "muzzleFlash1", [](double v) { return v == 1; }, from);
     return t.Int("volleyShots1", volley) - t.Int("volleyShots1", volley - 1);
   };
   EXPECT_EQ(shotsOfFirstVolley(100), 1);
@@ -106,7 +107,8 @@ TEST_P(PlayerWeaponsReplay, ABarrageRuns147FramesFiresTwoShotsEveryThirdFrameAnd
   ASSERT_EQ(start, 41) << "N acts from its second frame down";
   // The ship's keys are read before the frame's barrage tick, so the first tick comes in the frame
   // that starts it and the 147th ends it, 146 frames later.
-  const int end = t.First("barrageRunning", [](double v) { return v == 0; }, start);
+  const int end = t.First(
+      "barrageRunning", [](double v) { return v == 0; }, start);
   EXPECT_EQ(end - start, 146) << "N pressed again while it runs changes nothing";
   EXPECT_EQ(t.Int("barrageCounter", end), 0);
   // Ticks 3, 6, ... launch two shots (no capsule power); none has left the top by tick 60.
@@ -153,7 +155,9 @@ TEST_P(PlayerWeaponsReplay, OptionShotsLeaveTheShipCurveAwayAndRelaunchUntilASid
       ++flights;
       lastParked = f;
     }
-    if (f + 1 < t.Frames() && lastParked < 260) EXPECT_EQ(t.Int("optionShots", f + 1), 4) << f;
+    if (f + 1 < t.Frames() && lastParked < 260) {
+      EXPECT_EQ(t.Int("optionShots", f + 1), 4) << f;
+    }
   }
   // Once LEFT has been held the launches address no record: the flight under way ends and Ctrl,
   // still held, launches no more.

@@ -23,9 +23,11 @@ TEST(RunnerOutputTest, TraceListsEachFramesSoundsAndMusicAndDumpsHoldEveryRecord
   EXPECT_EQ(run.trace.music[4][2], "play midi notify");
   int volleys = 0;
   for (int f = 0; f < run.trace.Frames(); ++f) {
-    if (f != 4) EXPECT_TRUE(run.trace.music[f].empty()) << f;
-    const bool volley = run.trace.Int("volleyCounter1", f) % 4 == 0 && run.trace.Int("volleyCounter1", f) > 0 &&
-                        f > 40 && f < 90;
+    if (f != 4) {
+      EXPECT_TRUE(run.trace.music[f].empty()) << f;
+    }
+    const bool volley =
+        run.trace.Int("volleyCounter1", f) % 4 == 0 && run.trace.Int("volleyCounter1", f) > 0 && f > 40 && f < 90;
     EXPECT_EQ(run.trace.sounds[f], volley ? std::vector<int>{0} : std::vector<int>{}) << f;
     volleys += volley ? 1 : 0;
   }
@@ -40,9 +42,9 @@ TEST(RunnerOutputTest, TraceListsEachFramesSoundsAndMusicAndDumpsHoldEveryRecord
   const struct {
     const char* pool;
     std::size_t records;
-  } pools[] = {{"volleyShots1", 78}, {"volleyShots3", 156}, {"barrageShots", 200}, {"optionShots4", 45},
+  } pools[] = {{"volleyShots1", 78},  {"volleyShots3", 156}, {"barrageShots", 200}, {"optionShots4", 45},
                {"specialAttack", 16}, {"shipExplosion", 80}, {"squadFighters", 50}, {"turrets3", 5},
-               {"stage1EnemiesG", 5}, {"stars", 100}, {"backdropColumns", 4}};
+               {"stage1EnemiesG", 5}, {"stars", 100},        {"backdropColumns", 4}};
   for (const auto& p : pools) EXPECT_EQ(d[p.pool].size(), p.records) << p.pool;
   EXPECT_EQ(d["backdropColumns"][3].size(), 5000u);
   EXPECT_EQ(d["trails"]["Stage2Trail3"].size(), 6000u);

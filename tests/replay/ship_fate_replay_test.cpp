@@ -22,7 +22,8 @@ TEST_P(ShipFateReplay, AShotEndsTheOnlyShipGameOverFreezesYContinuesAndTheNextDe
   const auto run = RunRunner(Screen(), "death", kStartGame + Press("Y", kContinueAt), 1700);
   ASSERT_EQ(run.exitCode, 0) << run.errors;
   const auto& t = run.trace;
-  const int hit = t.First("shipAlive", [](double v) { return v == 0; }, 30);
+  const int hit = t.First(
+      "shipAlive", [](double v) { return v == 0; }, 30);
   ASSERT_GT(hit, 30) << "no shot ever reached the ship";
   ASSERT_LT(hit, kContinueAt - 100);
   // The explosion counts from the next frame; the stock of 1 drops by 16 on its 40th frame, which
@@ -43,12 +44,14 @@ TEST_P(ShipFateReplay, AShotEndsTheOnlyShipGameOverFreezesYContinuesAndTheNextDe
   EXPECT_EQ(t.Int("shipStock", kContinueAt), 111);
   EXPECT_EQ(t.Int("respawning", kContinueAt), 1);
   EXPECT_GT(t.At("stageClock", kContinueAt + 1), t.At("stageClock", kContinueAt));
-  const int respawned = t.First("respawning", [](double v) { return v == 0; }, kContinueAt);
+  const int respawned = t.First(
+      "respawning", [](double v) { return v == 0; }, kContinueAt);
   ASSERT_GT(respawned, kContinueAt + 249) << "249 frames at least, more when hits hold the count";
   for (int f = kContinueAt; f < respawned; ++f) EXPECT_EQ(t.Int("shipStock", f), 111) << f;
   EXPECT_EQ(t.Int("explosionFragments", respawned), 0) << "the respawn's end puts the fragments away";
   // The next hit after the respawn is a full death: 16 ships, then a new respawn without game over.
-  const int second = t.First("shipAlive", [](double v) { return v == 0; }, respawned);
+  const int second = t.First(
+      "shipAlive", [](double v) { return v == 0; }, respawned);
   ASSERT_GT(second, respawned);
   ASSERT_LT(second + 50, t.Frames()) << "the second death came too late to watch";
   EXPECT_EQ(t.Int("respawning", second), 0);
@@ -63,8 +66,8 @@ TEST_P(ShipFateReplay, AShotEndsTheOnlyShipGameOverFreezesYContinuesAndTheNextDe
 
 TEST_P(ShipFateReplay, SFreezesTheStageWhateverIsHeldAndSAgainResumes) {
   // S on frame 100 pauses, S on 160 resumes; Right and C are held through the pause.
-  const std::string script = kStartGame + Press("S", 100) + Press("S", 160) + Hold("RIGHT", 110, 200) +
-                             Hold("C", 110, 200);
+  const std::string script =
+      kStartGame + Press("S", 100) + Press("S", 160) + Hold("RIGHT", 110, 200) + Hold("C", 110, 200);
   const auto run = RunRunner(Screen(), "pause", script, 220);
   ASSERT_EQ(run.exitCode, 0) << run.errors;
   const auto& t = run.trace;
@@ -92,10 +95,10 @@ TEST_P(ShipFateReplay, TLeavesTheStageForTheTitleAndEnterStartsAFreshGame) {
   EXPECT_GT(t.Int("score", 899), 0);
   EXPECT_EQ(t.Int("invincible", 899), 1);
   EXPECT_GT(t.Int("squadFighters", 899) + t.Int("enemyShots", 899), 0);
-  const int title = t.First("scene", [](double v) { return v == SceneId::Title; }, 4);
+  const int title = t.FirstEqual("scene", SceneId::Title, 4);
   EXPECT_EQ(title, 900);
   EXPECT_EQ(t.Int("ControlMode", title), 0);
-  const int stage = t.First("scene", [](double v) { return v == SceneId::Stage1; }, title);
+  const int stage = t.FirstEqual("scene", SceneId::Stage1, title);
   EXPECT_EQ(stage, 1000);
   // A new game: nothing of the last one is left.
   EXPECT_EQ(t.Int("score", stage), 0);

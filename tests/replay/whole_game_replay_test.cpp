@@ -44,17 +44,21 @@ void WholeGameReplay::BossesFall() {
   for (const BossFight& fight : kBossFights) {
     SCOPED_TRACE(fight.name);
     const std::string boss = fight.name;
-    const int stage = t.First("scene", [&](double v) { return v == fight.scene; }, from);
+    const int stage = t.FirstEqual("scene", fight.scene, from);
     ASSERT_GE(stage, from);
-    const int firstDamage = t.First(boss + "Life", [&](double v) { return v < fight.startLife; }, stage);
+    const int firstDamage = t.First(
+        boss + "Life", [&](double v) { return v < fight.startLife; }, stage);
     ASSERT_GT(firstDamage, stage) << "the boss was never hit";
     EXPECT_GE(t.At(boss + "Y", firstDamage), 0.0) << "no hit before the boss is inside the screen";
     for (int f = stage; f < firstDamage; ++f) {
-      if (t.At(boss + "Y", f) < 0.0) EXPECT_EQ(t.At(boss + "Life", f), fight.startLife) << f;
+      if (t.At(boss + "Y", f) < 0.0) {
+        EXPECT_EQ(t.At(boss + "Life", f), fight.startLife) << f;
+      }
     }
-    const int defeated = t.First(boss + "Life", [](double v) { return v <= 0.0; }, firstDamage);
+    const int defeated = t.First(
+        boss + "Life", [](double v) { return v <= 0.0; }, firstDamage);
     ASSERT_GT(defeated, firstDamage) << "the boss was never shot down";
-    const int changed = t.First("scene", [&](double v) { return v == fight.nextScene; }, defeated);
+    const int changed = t.FirstEqual("scene", fight.nextScene, defeated);
     ASSERT_GT(changed, defeated) << "the scene never changed";
     // 70 timer units at 10 a second: about 420 frames of explosion, then the wipe to the next scene.
     EXPECT_NEAR(changed - defeated, 421, 2);
@@ -68,7 +72,7 @@ void WholeGameReplay::BossesFall() {
     from = changed;
   }
   // The third boss's explosion stops the stage piece; the ending starts its own on its first frame.
-  const int ending = t.First("scene", [](double v) { return v == SceneId::Ending; });
+  const int ending = t.FirstEqual("scene", SceneId::Ending);
   bool stopped = false;
   for (int f = ending - 421; f < ending; ++f) {
     for (const std::string& c : t.music[f]) stopped = stopped || c == "stop midi";
@@ -86,13 +90,16 @@ void WholeGameReplay::TheEndingRanksTheScoreAndReturnsToTheTitle() {
                         SceneId::Stage3, SceneId::Ending, SceneId::Title};
   int at = 0;
   for (const int scene : scenes) {
-    at = t.First("scene", [scene](double v) { return v == scene; }, at);
+    at = t.FirstEqual("scene", scene, at);
     ASSERT_GE(at, 0) << "scene " << scene;
   }
-  const int ending = t.First("scene", [](double v) { return v == SceneId::Ending; });
+  const int ending = t.FirstEqual("scene", SceneId::Ending);
   const int title = at;
   EXPECT_GT(t.Int("transition", title), 0) << "the wipe to the title runs";
-  EXPECT_NEAR(t.First("transition", [](double v) { return v == 0; }, title) - title, kWipeEndingToTitle, 2);
+  EXPECT_NEAR(t.First(
+                  "transition", [](double v) { return v == 0; }, title) -
+                  title,
+              kWipeEndingToTitle, 2);
   EXPECT_GE(t.At("stageClock", title - 1), 1000.0);
   EXPECT_LT(t.At("stageClock", title - 1), 1001.0) << "the clock's end, 1001, leaves the ending";
   EXPECT_NEAR(title - ending, 1001 / 18.0 * 60.0, 2.0);

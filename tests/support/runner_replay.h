@@ -1,6 +1,8 @@
 // Replays through the headless runner: the real program of one geometry, driven by an input script
 // alone, read back from its per-frame trace and its state dumps.
 #pragma once
+#include <sys/wait.h>
+
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -8,8 +10,6 @@
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include <sys/wait.h>
 
 #include "support/headless_game.h"
 
@@ -24,6 +24,11 @@ struct RunnerTrace {
   int Frames() const { return static_cast<int>(sounds.size()); }
   double At(const std::string& field, int frame) const { return columns.at(field).at(static_cast<std::size_t>(frame)); }
   int Int(const std::string& field, int frame) const { return static_cast<int>(At(field, frame)); }
+  // The first frame from `from` on whose field holds `value`, or -1.
+  int FirstEqual(const std::string& field, int value, int from = 0) const {
+    return First(
+        field, [value](double v) { return static_cast<int>(v) == value; }, from);
+  }
   // The first frame from `from` on whose field satisfies `test`, or -1.
   template <class Test>
   int First(const std::string& field, Test test, int from = 0) const {
@@ -60,7 +65,8 @@ inline RunnerRun RunRunner(int geometry, const std::string& name, const std::str
   std::ofstream(base + ".script") << script;
   std::string command = BuildDir() + "/shooter" + std::to_string(geometry) + "-headless --frames " +
                         std::to_string(frames) + " --script '" + base + ".script' --trace '" + base + ".trace'";
-  for (const int f : dumpFrames) command += " --dump " + std::to_string(f) + ":'" + base + "-" + std::to_string(f) + ".json'";
+  for (const int f : dumpFrames)
+    command += " --dump " + std::to_string(f) + ":'" + base + "-" + std::to_string(f) + ".json'";
   command += " " + extraArguments + " 2>'" + base + ".errors'";
   RunnerRun run;
   const int status = std::system(command.c_str());
