@@ -19,11 +19,12 @@ struct BossFight {
   const char* name;
   int scene, nextScene, wipeSteps;
   float startLife;
+  float attacksBelow;  // the attack timeline runs on frames that start with 0 < life < this
 };
 const BossFight kBossFights[] = {
-    {"boss1", SceneId::Stage1, SceneId::Stage2, kWipeStage1ToStage2, kBoss1StartLife},
-    {"boss2", SceneId::Stage2, SceneId::Stage3, kWipeStage2ToStage3, kBoss2StartLife},
-    {"boss3", SceneId::Stage3, SceneId::Ending, kWipeStage3ToEnding, kBoss3StartLife},
+    {"boss1", SceneId::Stage1, SceneId::Stage2, kWipeStage1ToStage2, kBoss1StartLife, 1010.0f},
+    {"boss2", SceneId::Stage2, SceneId::Stage3, kWipeStage2ToStage3, kBoss2StartLife, 980.0f},
+    {"boss3", SceneId::Stage3, SceneId::Ending, kWipeStage3ToEnding, kBoss3StartLife, 780.0f},
 };
 
 // One run of the whole game per build (a game takes some 13400 frames): each boss to its defeat, then
@@ -60,6 +61,15 @@ void WholeGameReplay::BossesFall() {
     ASSERT_GT(defeated, firstDamage) << "the boss was never shot down";
     const int changed = t.FirstEqual("scene", fight.nextScene, defeated);
     ASSERT_GT(changed, defeated) << "the scene never changed";
+    // The attack counter advances on the frames that start with a hurt, living boss, and only then.
+    int attacks = 0;
+    for (int f = stage + 1; f < changed; ++f) {
+      const double lifeBefore = t.At(boss + "Life", f - 1);
+      const bool advanced = t.Int(boss + "AttackCounter", f) != t.Int(boss + "AttackCounter", f - 1);
+      EXPECT_EQ(advanced, 0.0 < lifeBefore && lifeBefore < fight.attacksBelow) << "frame " << f;
+      attacks += advanced ? 1 : 0;
+    }
+    EXPECT_GT(attacks, 0);
     // 70 timer units at 10 a second: about 420 frames of explosion, then the wipe to the next scene.
     EXPECT_NEAR(changed - defeated, 421, 2);
     EXPECT_GT(t.At(boss + "DefeatTimer", changed - 1), 69.0);
@@ -71,13 +81,15 @@ void WholeGameReplay::BossesFall() {
     EXPECT_GE(t.Int("score", changed), t.Int("score", stage));
     from = changed;
   }
-  // The third boss's explosion stops the stage piece; the ending starts its own on its first frame.
+  // Half way through the third boss's explosion the stage piece stops; the ending starts its own on
+  // its first frame.
   const int ending = t.FirstEqual("scene", SceneId::Ending);
-  bool stopped = false;
-  for (int f = ending - 421; f < ending; ++f) {
-    for (const std::string& c : t.music[f]) stopped = stopped || c == "stop midi";
+  const int stopped = t.First("boss3DefeatTimer", [](double v) { return v > 50.0; });
+  ASSERT_GT(stopped, 0);
+  EXPECT_EQ(t.music[stopped], (std::vector<std::string>{"stop midi", "close midi"}));
+  for (int f = stopped + 1; f <= ending; ++f) {
+    EXPECT_TRUE(t.music[f].empty()) << f;
   }
-  EXPECT_TRUE(stopped);
   ASSERT_FALSE(t.music[ending + 1].empty());
   EXPECT_NE(t.music[ending + 1][0].find("/MIDI/QMX2.MID\""), std::string::npos);
 }

@@ -1,4 +1,5 @@
-// A whole stage 2, entered straight after a game-wide reset, with the invincible ship firing weapon 1:
+// A whole stage 2, entered straight after a game-wide reset (set by hand: the key-driven proof of the
+// boss fights is the whole-game replay), with the invincible ship firing weapon 1:
 // turrets and squadron fly in, boss 2 enters, is hurt, attacks, is shot down, explodes for 7 seconds
 // and the game moves on to stage 3.
 #include <gtest/gtest.h>
@@ -42,7 +43,7 @@ void Record(int frame, void* user) {
   SceneState.previousScene = SceneId::None;
 }
 
-TEST(Stage2ReplayTest, InvincibleShipShootsDownBoss2AndStage3Begins) {
+TEST(Stage2BossFightTest, InvincibleShipShootsDownBoss2AndStage3Begins) {
   testing_support::FreshHost();
   plat::headless::ScheduleKey(10, 'C', true);
   std::vector<FrameRecord> frames;
