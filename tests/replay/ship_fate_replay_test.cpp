@@ -1,5 +1,6 @@
-// The ship's fate and the global keys in real play, driven by keys alone: a death by an enemy shot,
-// game over, Y to continue, the respawn and a later death; S to pause; T back to the title.
+// The ship and the global keys in real play, driven by keys alone: moving and firing after the
+// present; a death by an enemy shot, game over, Y to continue, the respawn and a later death; S to
+// pause; T back to the title.
 #include <gtest/gtest.h>
 
 #include "game/scene.h"
@@ -15,6 +16,27 @@ using testing_support::RunRunner;
 const std::string kStartGame = Press("RETURN", 3);
 
 using ShipFateReplay = testing_support::BothScreens;
+
+TEST_P(ShipFateReplay, TheShipMovesBanksAndFiresAfterThePresent) {
+  const auto run = RunRunner(Screen(), "ship-moves", kStartGame + Hold("LEFT", 40, 50) + Hold("C", 60, 70), 80);
+  ASSERT_EQ(run.exitCode, 0) << run.errors;
+  const auto& t = run.trace;
+  // Enter before frame 3 starts the stage in that frame; its 26-frame wipe blanks the keys.
+  EXPECT_EQ(t.FirstEqual("scene", SceneId::Stage1), 3);
+  EXPECT_GT(t.At("stageClock", 30), t.At("stageClock", 4));
+  // Left is down before frame 40 and held from 41: the ship moves in 41's after-present step.
+  const double startX = Screen() == 640 ? 290.0 : 370.0;
+  EXPECT_EQ(t.At("shipX", 40), startX);
+  EXPECT_LT(t.At("shipX", 41), startX);
+  EXPECT_EQ(t.Int("bankFrame", 42), 4);
+  EXPECT_EQ(t.Int("bankFrame", 53), 3) << "released before frame 50: back at level three frames later";
+  // C is held from frame 61: the volley of counter 4 is launched after frame 64's present, so its
+  // flash is still raised when that frame ends and is drawn and cleared by frame 65.
+  EXPECT_EQ(t.Int("volleyCounter1", 64), 4);
+  EXPECT_EQ(t.Int("muzzleFlash1", 64), 1);
+  EXPECT_EQ(t.Int("muzzleFlash1", 65), 0);
+  EXPECT_EQ(t.sounds[64], std::vector<int>{0});
+}
 
 TEST_P(ShipFateReplay, AShotEndsTheOnlyShipGameOverFreezesYContinuesAndTheNextDeathCosts16) {
   // The ship waits where it starts until the stage's shots find it; Y comes long after game over.
