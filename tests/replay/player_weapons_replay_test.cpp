@@ -56,10 +56,10 @@ TEST_P(PlayerWeaponsReplay, ACollectedCapsuleScores500AndGivesBothPowers) {
 TEST_P(PlayerWeaponsReplay, WeaponThreeWithThePowersStrikesAFighterWithTheSpecialAttack) {
   // With the powers held, B arms the special attack; the ship climbs and sweeps side to side under
   // the waves so that some strikes find a fighter.
-  std::string script = kStartInvincible + kReachFirstCapsule + Hold("UP", 1880, 1920) + Hold("B", 1900, 3400);
+  std::string script = kStartInvincible + kReachFirstCapsule + Hold("UP", 1880, 1920) + Hold("B", 1900, 2500);
   bool right = true;
-  for (int f = 1930; f < 3300; f += 101, right = !right) script += Hold(right ? "RIGHT" : "LEFT", f, f + 100);
-  const auto scan = RunRunner(Screen(), "special-attack-scan", script, 3400);
+  for (int f = 1930; f < 2400; f += 101, right = !right) script += Hold(right ? "RIGHT" : "LEFT", f, f + 100);
+  const auto scan = RunRunner(Screen(), "special-attack-scan", script, 2500);
   ASSERT_EQ(scan.exitCode, 0) << scan.errors;
   // Frames that show the blast's sixteenth picture and score at least one strike.
   std::vector<int> strikes;
