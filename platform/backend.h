@@ -38,8 +38,13 @@ bool RaiseForeignWindow();
 // The named window our process now owns, so a later copy can find it.
 void AnnounceWindow(const char* className, const char* title);
 
-void ConfineCursor(bool on, int left, int top, int right, int bottom);
-void HideCursor();
+// The pointer kept inside the window (or let go), shown or hidden over it, and the keyboard taken from
+// the window manager so its key combinations reach the game. Called through desktop_grabs.h only.
+void ConfineCursor(bool on);
+void ShowCursor(bool visible);
+void GrabKeyboard(bool on);
+// Text input through the input method (composition of typed letters); SDL starts with it on.
+void SetTextInput(bool on);
 void ShowMessageBox(const char* utf8Text, const char* utf8Caption);
 void Beep();
 std::size_t ModuleFileName(char* buffer, std::size_t size);

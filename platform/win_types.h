@@ -73,9 +73,25 @@ enum : int {
   VK_RIGHT = 0x27,
   VK_DOWN = 0x28,
   VK_F4 = 0x73,
+  VK_LSHIFT = 0xA0,  // the left- and right-hand keys behind Shift, Ctrl and Alt
+  VK_RSHIFT = 0xA1,
+  VK_LCONTROL = 0xA2,
+  VK_RCONTROL = 0xA3,
+  VK_LMENU = 0xA4,
+  VK_RMENU = 0xA5,
   // Letters and digits are their upper-case ASCII codes ('A' 65 .. 'Z' 90, '0' 48 .. '9' 57).
 };
 
 constexpr int kVirtualKeyCount = 256;
+
+// A key message's lParam: bits 16-23 the key's scan code, bit 24 set for the extended keys (the
+// right-hand Ctrl and Alt among them), bit 30 set when the key was already down (auto-repeat).
+constexpr int kScanCodeLeftShift = 0x2A;
+constexpr int kScanCodeRightShift = 0x36;
+constexpr int kScanCodeControl = 0x1D;
+constexpr int kScanCodeAlt = 0x38;
+constexpr LParam kExtendedKeyBit = LParam{1} << 24;
+constexpr LParam kKeyRepeatBit = 0x40000000;
+constexpr LParam KeyScanCode(int scanCode) { return static_cast<LParam>(scanCode & 0xFF) << 16; }
 
 }  // namespace plat

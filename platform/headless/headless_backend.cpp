@@ -48,6 +48,10 @@ struct Host {
   std::pair<std::string, std::string> ownWindow;
   bool windowExists = false;
   bool cursorConfined = false;
+  bool cursorHidden = false;
+  bool keyboardGrabbed = false;
+  bool textInput = true;  // as SDL starts
+  std::vector<DesktopHold> holdsAtBoxes;
 };
 
 Host& H() {
@@ -110,7 +114,12 @@ int ForeignRaises() { return H().raises; }
 void AddForeignWindow(const std::string& className, const std::string& title) {
   H().foreignWindows.emplace(className, title);
 }
-bool CursorConfined() { return H().cursorConfined; }
+DesktopHold Holds() {
+  const Host& h = H();
+  return DesktopHold{h.keyboardGrabbed, h.cursorConfined, h.cursorHidden};
+}
+const std::vector<DesktopHold>& HoldsAtBoxes() { return H().holdsAtBoxes; }
+bool TextInputOn() { return H().textInput; }
 
 }  // namespace plat::headless
 
@@ -188,11 +197,14 @@ bool RaiseForeignWindow() {
 
 void AnnounceWindow(const char* className, const char* title) { H().ownWindow = {className, title}; }
 
-void ConfineCursor(bool on, int, int, int, int) { H().cursorConfined = on; }
-void HideCursor() {}
+void ConfineCursor(bool on) { H().cursorConfined = on; }
+void ShowCursor(bool visible) { H().cursorHidden = !visible; }
+void GrabKeyboard(bool on) { H().keyboardGrabbed = on; }
+void SetTextInput(bool on) { H().textInput = on; }
 
 void ShowMessageBox(const char* utf8Text, const char* utf8Caption) {
   H().boxes.push_back(std::string(utf8Caption) + ": " + utf8Text);
+  H().holdsAtBoxes.push_back(plat::headless::Holds());
 }
 
 void Beep() { ++H().beeps; }

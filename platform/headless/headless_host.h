@@ -45,7 +45,16 @@ int Beeps();
 int ForeignRaises();
 // Pretends another copy of the program runs: its window with this class and title exists.
 void AddForeignWindow(const std::string& className, const std::string& title);
-bool CursorConfined();
+// What the window holds of the desktop now, and what it held while each message box was up.
+struct DesktopHold {
+  bool keyboardGrabbed = false;
+  bool cursorConfined = false;
+  bool cursorHidden = false;
+};
+DesktopHold Holds();
+const std::vector<DesktopHold>& HoldsAtBoxes();
+// Whether the input method may compose typed letters (on until the program turns it off).
+bool TextInputOn();
 
 }  // namespace plat::headless
 

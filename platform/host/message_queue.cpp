@@ -3,12 +3,16 @@
 #include <cstring>
 
 #include "platform/backend.h"
+#include "platform/host/desktop_grabs.h"
 #include "platform/window_system.h"
 
 namespace plat {
 namespace {
 
 constexpr int kQueueCapacity = 1024;
+// The last places of the queue are kept for the messages that end the program: a queue flooded with
+// input must still close the window and end the loop.
+constexpr int kReservedPlaces = 16;
 
 struct QueueState {
   Message ring[kQueueCapacity];
@@ -27,11 +31,54 @@ QueueState& State() {
   return state;
 }
 
+bool EndsTheProgram(std::uint32_t message) {
+  return message == WM_CLOSE || message == WM_DESTROY || message == WM_QUIT;
+}
+
+Message& At(int index) { return State().ring[(State().head + index) % kQueueCapacity]; }
+
+// A full queue drops the newest input, as a real one would, but never a message that ends the program:
+// those may use the reserved places, and when even those are taken, one takes the place of the newest
+// other message. A queue holding nothing but such messages already holds one of the same kind.
 void Push(const Message& message) {
   QueueState& q = State();
-  if (q.count == kQueueCapacity) return;  // a full queue drops the newest message, as a real one would
-  q.ring[(q.head + q.count) % kQueueCapacity] = message;
-  ++q.count;
+  const bool vital = EndsTheProgram(message.message);
+  if (q.count < kQueueCapacity - kReservedPlaces || (vital && q.count < kQueueCapacity)) {
+    At(q.count) = message;
+    ++q.count;
+    return;
+  }
+  if (!vital) return;
+  for (int i = q.count - 1; i >= 0; --i) {
+    if (EndsTheProgram(At(i).message)) continue;
+    for (int j = i; j + 1 < q.count; ++j) At(j) = At(j + 1);
+    At(q.count - 1) = message;
+    return;
+  }
+}
+
+// Shift, Ctrl and Alt each stand for two keys; the message tells which hand's key moved (the right
+// Shift by its scan code, the right Ctrl and Alt by the extended-key bit). 0 for every other key.
+int HandKey(int vk, LParam lParam) {
+  switch (vk) {
+    case VK_SHIFT: return ((lParam >> 16) & 0xFF) == kScanCodeRightShift ? VK_RSHIFT : VK_LSHIFT;
+    case VK_CONTROL: return (lParam & kExtendedKeyBit) != 0 ? VK_RCONTROL : VK_LCONTROL;
+    case VK_MENU: return (lParam & kExtendedKeyBit) != 0 ? VK_RMENU : VK_LMENU;
+    default: return 0;
+  }
+}
+
+// The shared key reads down while either hand's key is down.
+void TrackKey(int vk, LParam lParam, bool isDown) {
+  bool* down = State().keyDown;
+  const int hand = HandKey(vk, lParam);
+  if (hand == 0) {
+    down[vk] = isDown;
+    return;
+  }
+  down[hand] = isDown;
+  const int left = hand & ~1;  // each left-hand code is even, its right-hand partner the next one
+  down[vk] = down[left] || down[left + 1];
 }
 
 void TrackInputState(const Message& message) {
@@ -39,9 +86,9 @@ void TrackInputState(const Message& message) {
   const int vk = static_cast<int>(message.wParam & 0xFF);
   switch (message.message) {
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN: down[vk] = true; break;
+    case WM_SYSKEYDOWN: TrackKey(vk, message.lParam, true); break;
     case WM_KEYUP:
-    case WM_SYSKEYUP: down[vk] = false; break;
+    case WM_SYSKEYUP: TrackKey(vk, message.lParam, false); break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: down[VK_LBUTTON] = true; break;
     case WM_LBUTTONUP: down[VK_LBUTTON] = false; break;
@@ -58,6 +105,7 @@ namespace detail {
 void PostNative(std::uint32_t message, WParam wParam, LParam lParam) {
   QueueState& q = State();
   if (q.mainWindow == kNoWindow) return;
+  if (message == WM_ACTIVATEAPP) GrabsForFocus(wParam != 0);
   if (!q.windowClass.doubleClicks) {
     if (message == WM_LBUTTONDBLCLK) message = WM_LBUTTONDOWN;
     if (message == WM_RBUTTONDBLCLK) message = WM_RBUTTONDOWN;
@@ -74,6 +122,7 @@ void ResetQueue() {
   q.quitCode = 0;
   q.mainWindow = kNoWindow;
   std::memset(q.keyDown, 0, sizeof q.keyDown);
+  ResetGrabs();
 }
 }  // namespace detail
 
@@ -91,6 +140,7 @@ WindowHandle CreateMainWindow(const char* className, const char* title, bool ful
   if (std::strcmp(className, q.className) != 0) return kNoWindow;
   if (!backend::CreateWindow(title, fullScreen, logicalWidth, logicalHeight)) return kNoWindow;
   q.mainWindow = kMainWindow;
+  detail::GrabsForNewWindow(fullScreen);
   backend::AnnounceWindow(className, title);
   return q.mainWindow;
 }
@@ -106,6 +156,7 @@ bool DestroyWindow(WindowHandle window) {
   QueueState& q = State();
   if (window == kNoWindow || window != q.mainWindow) return false;
   SendMessage(window, WM_DESTROY, 0, 0);
+  detail::GrabsForFocus(false);
   backend::DestroyWindow();
   q.mainWindow = kNoWindow;
   return true;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/backend.h"
+#include "platform/host/desktop_grabs.h"
 #include "platform/text_encoding.h"
 #include "platform/window_system.h"
 
@@ -41,22 +42,19 @@ MutexHandle CreateNamedMutex(const char* name, bool& alreadyExists) {
 void ReleaseNamedMutex(MutexHandle handle) { backend::ReleaseMutex(handle); }
 void CloseNamedMutex(MutexHandle handle) { backend::ReleaseMutex(handle); }
 
-void ClipCursor(const Rect* rect) {
-  if (rect == nullptr) {
-    backend::ConfineCursor(false, 0, 0, 0, 0);
-  } else {
-    backend::ConfineCursor(true, rect->left, rect->top, rect->right, rect->bottom);
-  }
-}
-
-void HideCursor() { backend::HideCursor(); }
-void EnableInputMethod(bool) {}
+// The pointer can only be kept inside the window, which covers the screen in full screen: the
+// rectangle itself is not used.
+void ClipCursor(const Rect* rect) { detail::GrabsForCursorConfined(rect != nullptr); }
+void HideCursor() { detail::GrabsForCursorHidden(true); }
+void EnableInputMethod(bool on) { backend::SetTextInput(on); }
 
 int MessageBox(WindowHandle, const char* text, const char* caption, unsigned) {
   const std::string utf8Text = ShiftJisToUtf8(text ? text : "");
   const std::string utf8Caption = ShiftJisToUtf8(caption ? caption : "");
   std::fprintf(stderr, "%s: %s\n", utf8Caption.c_str(), utf8Text.c_str());
+  detail::GrabsForMessageBox(true);
   backend::ShowMessageBox(utf8Text.c_str(), utf8Caption.c_str());
+  detail::GrabsForMessageBox(false);
   return 1;
 }
 

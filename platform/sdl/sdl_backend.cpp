@@ -79,9 +79,11 @@ void PostWindowEvent(const SDL_WindowEvent& e) {
       sdl::WindowLostFocus();
       break;
     case SDL_WINDOWEVENT_MOVED:
-      detail::PostNative(WM_MOVE, 0,
-                         static_cast<LParam>((static_cast<std::uint32_t>(e.data2 & 0xFFFF) << 16) |
-                                             static_cast<std::uint32_t>(e.data1 & 0xFFFF)));
+      // The primary surface is the window's own picture, not the desktop: wherever the window lies on
+      // the desktop (another monitor, moved by the window manager), its picture starts at the
+      // primary's origin. Desktop coordinates would put the present rectangle outside the primary and
+      // the picture would stop reaching the screen.
+      detail::PostNative(WM_MOVE, 0, 0);
       break;
     case SDL_WINDOWEVENT_ENTER: detail::PostNative(WM_SETCURSOR, 0, 0); break;
     default: break;
@@ -99,7 +101,8 @@ void PostEvent(const SDL_Event& e) {
       const bool alt = (e.key.keysym.mod & KMOD_ALT) != 0 || vk == VK_MENU;
       const bool down = e.type == SDL_KEYDOWN;
       const std::uint32_t message = down ? (alt ? WM_SYSKEYDOWN : WM_KEYDOWN) : (alt ? WM_SYSKEYUP : WM_KEYUP);
-      detail::PostNative(message, static_cast<WParam>(vk), e.key.repeat ? 0x40000000 : 0);
+      const LParam flags = sdl::KeySideBits(e.key.keysym.sym) | (e.key.repeat ? kKeyRepeatBit : 0);
+      detail::PostNative(message, static_cast<WParam>(vk), flags);
       break;
     }
     case SDL_MOUSEBUTTONDOWN:
@@ -164,12 +167,17 @@ int DesktopHeight() {
   return 600;
 }
 
+// Another copy's raise requests are looked for once per granted frame while the game runs, and on
+// every pass of the wait while it is inactive (at least ten times a second), never on each pass of
+// the frame wait.
 void PumpEvents(bool wait) {
   plat::audio::DeliverNotifications();
   if (!S().videoStarted) return;
-  AcceptRaiseRequests();
   SDL_Event e;
-  if (wait && SDL_WaitEventTimeout(&e, 100) == 1) PostEvent(e);
+  if (wait) {
+    AcceptRaiseRequests();
+    if (SDL_WaitEventTimeout(&e, 100) == 1) PostEvent(e);
+  }
   while (SDL_PollEvent(&e) == 1) PostEvent(e);
 }
 
@@ -186,13 +194,25 @@ std::uint32_t Milliseconds() {
 void Sleep(std::uint32_t milliseconds) { SDL_Delay(milliseconds); }
 std::time_t CalendarTime() { return std::time(nullptr); }
 
+// Waiting for the next frame sleeps instead of spinning: for the window's events until about a
+// millisecond before the frame is due (an event ends the wait early and is queued), then for the
+// rest of the time. The main loop thus passes a few times per frame, plus once per event.
 void IdleUntilCounter(std::int64_t dueCounter) {
-  // Nap while more than two milliseconds remain, so waiting for the next frame does not spin a core.
+  const std::int64_t frequency = CounterFrequency();
   const std::int64_t remaining = dueCounter - Counter();
-  if (remaining > CounterFrequency() / 500) SDL_Delay(1);
+  if (remaining <= 0 || frequency <= 0) return;
+  const std::int64_t wholeMs = remaining * 1000 / frequency;
+  if (wholeMs >= 2 && S().videoStarted) {
+    SDL_Event e;
+    if (SDL_WaitEventTimeout(&e, static_cast<int>(wholeMs - 1)) == 1) PostEvent(e);
+    return;
+  }
+  const std::int64_t ns = remaining * 1000000000 / frequency;
+  const timespec pause{static_cast<time_t>(ns / 1000000000), static_cast<long>(ns % 1000000000)};
+  nanosleep(&pause, nullptr);
 }
 
-void FrameGranted() {}
+void FrameGranted() { AcceptRaiseRequests(); }
 void FrameDone() {}
 
 int CreateMutex(const char* name, bool& alreadyExists) {
@@ -249,12 +269,27 @@ void AnnounceWindow(const char* className, const char* title) {
   s.listenSocket = fd;
 }
 
-void ConfineCursor(bool on, int, int, int, int) {
+void ConfineCursor(bool on) {
   if (S().window != nullptr) SDL_SetWindowMouseGrab(S().window, on ? SDL_TRUE : SDL_FALSE);
 }
 
-void HideCursor() {
-  if (S().videoStarted) SDL_ShowCursor(SDL_DISABLE);
+void ShowCursor(bool visible) {
+  if (S().videoStarted) SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
+}
+
+// SDL holds the grab only while the window has the input focus; the grab layer also lets go of it
+// on every focus loss and takes it again on the next gain.
+void GrabKeyboard(bool on) {
+  if (S().window != nullptr) SDL_SetWindowKeyboardGrab(S().window, on ? SDL_TRUE : SDL_FALSE);
+}
+
+void SetTextInput(bool on) {
+  if (!S().videoStarted) return;
+  if (on) {
+    SDL_StartTextInput();
+  } else {
+    SDL_StopTextInput();
+  }
 }
 
 void ShowMessageBox(const char* utf8Text, const char* utf8Caption) {

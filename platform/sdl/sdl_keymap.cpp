@@ -30,4 +30,16 @@ int VirtualKeyFromSdl(SDL_Keycode key) {
   }
 }
 
+long KeySideBits(SDL_Keycode key) {
+  switch (key) {
+    case SDLK_LSHIFT: return KeyScanCode(kScanCodeLeftShift);
+    case SDLK_RSHIFT: return KeyScanCode(kScanCodeRightShift);
+    case SDLK_LCTRL: return KeyScanCode(kScanCodeControl);
+    case SDLK_RCTRL: return KeyScanCode(kScanCodeControl) | kExtendedKeyBit;
+    case SDLK_LALT: return KeyScanCode(kScanCodeAlt);
+    case SDLK_RALT: return KeyScanCode(kScanCodeAlt) | kExtendedKeyBit;
+    default: return 0;
+  }
+}
+
 }  // namespace plat::sdl

@@ -1,0 +1,96 @@
+// Two pictures of the whole X display, taken some milliseconds apart, each written as a PNG, and the
+// number of pixels that differ between them printed on stdout. The window checks use it to see
+// whether the game's picture still changes on the screen.
+//   screen_grab FIRST.png SECOND.png MILLISECONDS
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <png.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+struct Picture {
+  int width = 0;
+  int height = 0;
+  std::vector<unsigned char> rgb;  // 3 bytes a pixel, rows packed
+};
+
+bool Grab(Display* display, Picture& out) {
+  const Window root = DefaultRootWindow(display);
+  XWindowAttributes attributes;
+  if (XGetWindowAttributes(display, root, &attributes) == 0) return false;
+  XImage* image = XGetImage(display, root, 0, 0, static_cast<unsigned>(attributes.width),
+                            static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap);
+  if (image == nullptr) return false;
+  out.width = attributes.width;
+  out.height = attributes.height;
+  out.rgb.resize(static_cast<std::size_t>(out.width) * out.height * 3);
+  unsigned char* p = out.rgb.data();
+  for (int y = 0; y < out.height; ++y) {
+    for (int x = 0; x < out.width; ++x) {
+      const unsigned long pixel = XGetPixel(image, x, y);
+      *p++ = static_cast<unsigned char>((pixel & image->red_mask) >> __builtin_ctzl(image->red_mask));
+      *p++ = static_cast<unsigned char>((pixel & image->green_mask) >> __builtin_ctzl(image->green_mask));
+      *p++ = static_cast<unsigned char>((pixel & image->blue_mask) >> __builtin_ctzl(image->blue_mask));
+    }
+  }
+  XDestroyImage(image);
+  return true;
+}
+
+bool WritePng(const char* path, const Picture& picture) {
+  std::FILE* f = std::fopen(path, "wb");
+  if (f == nullptr) return false;
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png ? png_create_info_struct(png) : nullptr;
+  if (png == nullptr || info == nullptr || setjmp(png_jmpbuf(png))) {
+    png_destroy_write_struct(&png, &info);
+    std::fclose(f);
+    return false;
+  }
+  png_init_io(png, f);
+  png_set_IHDR(png, info, static_cast<png_uint_32>(picture.width), static_cast<png_uint_32>(picture.height), 8,
+               PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_write_info(png, info);
+  for (int y = 0; y < picture.height; ++y) {
+    png_write_row(png, picture.rgb.data() + static_cast<std::size_t>(y) * picture.width * 3);
+  }
+  png_write_end(png, nullptr);
+  png_destroy_write_struct(&png, &info);
+  return std::fclose(f) == 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 4) {
+    std::fprintf(stderr, "usage: screen_grab FIRST.png SECOND.png MILLISECONDS\n");
+    return 2;
+  }
+  Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr) {
+    std::fprintf(stderr, "screen_grab: no X display\n");
+    return 1;
+  }
+  Picture first, second;
+  bool grabbed = Grab(display, first);
+  usleep(static_cast<useconds_t>(std::atoi(argv[3])) * 1000u);
+  grabbed = grabbed && Grab(display, second);
+  XCloseDisplay(display);
+  if (!grabbed || !WritePng(argv[1], first) || !WritePng(argv[2], second)) {
+    std::fprintf(stderr, "screen_grab: could not grab or write the pictures\n");
+    return 1;
+  }
+  long changed = 0;
+  for (std::size_t i = 0; i < first.rgb.size(); i += 3) {
+    if (first.rgb[i] != second.rgb[i] || first.rgb[i + 1] != second.rgb[i + 1] || first.rgb[i + 2] != second.rgb[i + 2]) {
+      ++changed;
+    }
+  }
+  std::printf("%ld\n", changed);
+  return 0;
+}

@@ -1,0 +1,62 @@
+#!/bin/sh
+# The game in a real window in a virtual X display, as a player meets it on a desktop:
+#  - with no window manager, a move really moves the full-screen window: the picture must keep
+#    changing on the screen after it;
+#  - under a window manager (openbox): a move request, then Alt+F4, leave the game running with a live
+#    picture, and Escape still ends it with status 0.
+# The screenshots stay in WORKDIR to be looked at.
+#   window_manager_check.sh PROGRAM SCREEN_GRAB WORKDIR
+set -u
+program="$1"
+grab="$2"
+work="$3"
+mkdir -p "$work"
+for tool in xvfb-run xdotool openbox; do
+  command -v "$tool" >/dev/null || { echo "$tool is needed"; exit 1; }
+done
+export OMP_NUM_THREADS=1
+
+# One session: PROGRAM SCREEN_GRAB WORKDIR WINDOW_MANAGER(yes|no)
+session='
+  program="$1"; grab="$2"; work="$3"; manager="$4"
+  wm=""
+  if [ "$manager" = yes ]; then
+    openbox >"$work/openbox.log" 2>&1 &
+    wm=$!
+    sleep 1
+  fi
+  SDL_AUDIODRIVER=dummy "$program" 2>"$work/program-wm-$manager.log" &
+  game=$!
+  fail() { echo "$1"; kill "$game" $wm 2>/dev/null; exit 1; }
+  window=""
+  for i in $(seq 30); do
+    window=$(xdotool search --onlyvisible --name "^Tessivane\$" 2>/dev/null | head -n 1)
+    [ -n "$window" ] && break
+    sleep 0.5
+  done
+  [ -n "$window" ] || fail "no window titled Tessivane"
+  sleep 1
+  # Pixels that differ between two screenshots half a second apart: the picture is alive.
+  changes() {
+    n=$("$grab" "$work/$1-a.png" "$work/$1-b.png" 500) || fail "no screenshot"
+    echo "$1: $n pixels changed"
+    [ "$n" -gt 1000 ] || fail "$1: the picture on the screen does not change"
+  }
+  changes "wm-$manager-before-move"
+  xdotool windowmove "$window" 120 80
+  sleep 1
+  changes "wm-$manager-after-move"
+  if [ "$manager" = yes ]; then
+    xdotool key alt+F4
+    sleep 1
+    kill -0 "$game" 2>/dev/null || fail "Alt+F4 ended the game"
+    changes "wm-$manager-after-alt-f4"
+  fi
+  xdotool keydown Escape; sleep 0.2; xdotool keyup Escape
+  wait "$game"; status=$?
+  [ -n "$wm" ] && kill "$wm" 2>/dev/null
+  [ "$status" -eq 0 ] || { echo "Escape: status $status"; exit 1; }
+'
+for manager in no yes; do
+  xvfb-run -a -s "-screen 0 800x600x24" sh -c "$session" sh "$program" "$grab" "$work" "$manager" || exit 1
+done
