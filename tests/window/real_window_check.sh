@@ -4,6 +4,11 @@
 # ends the program with status 0.
 #   real_window_check.sh PROGRAM WORKDIR
 set -u
+# A private network namespace where one can be had: the single-instance lock is an abstract socket,
+# so a copy of the game running elsewhere on the machine would otherwise turn this one away.
+if [ -z "${TESSIVANE_OWN_NETNS:-}" ] && unshare -n true 2>/dev/null; then
+  TESSIVANE_OWN_NETNS=1 exec unshare -n "$0" "$@"
+fi
 program="$1"
 work="$2"
 mkdir -p "$work"

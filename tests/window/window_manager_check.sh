@@ -7,6 +7,11 @@
 # The screenshots stay in WORKDIR to be looked at.
 #   window_manager_check.sh PROGRAM SCREEN_GRAB WORKDIR
 set -u
+# A private network namespace where one can be had: the single-instance lock is an abstract socket,
+# so a copy of the game running elsewhere on the machine would otherwise turn this one away.
+if [ -z "${TESSIVANE_OWN_NETNS:-}" ] && unshare -n true 2>/dev/null; then
+  TESSIVANE_OWN_NETNS=1 exec unshare -n "$0" "$@"
+fi
 program="$1"
 grab="$2"
 work="$3"
