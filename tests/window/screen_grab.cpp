@@ -1,14 +1,19 @@
 // Two pictures of the whole X display, taken some milliseconds apart, each written as a PNG, and the
-// number of pixels that differ between them printed on stdout. The window checks use it to see
-// whether the game's picture still changes on the screen.
+// number of pixels that differ between them printed on stdout; or one picture and the number of
+// near-white pixels (every channel 200 or more) inside a rectangle. The window checks use them to see
+// whether the game's picture still changes on the screen, and whether something bright (a shot) is
+// where they expect it.
 //   screen_grab FIRST.png SECOND.png MILLISECONDS
+//   screen_grab --bright PICTURE.png LEFT TOP RIGHT BOTTOM
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <png.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -66,15 +71,40 @@ bool WritePng(const char* path, const Picture& picture) {
 
 }  // namespace
 
+long BrightPixels(const Picture& picture, int left, int top, int right, int bottom) {
+  long count = 0;
+  for (int y = std::max(top, 0); y < std::min(bottom, picture.height); ++y) {
+    for (int x = std::max(left, 0); x < std::min(right, picture.width); ++x) {
+      const unsigned char* p = picture.rgb.data() + (static_cast<std::size_t>(y) * picture.width + x) * 3;
+      if (p[0] >= 200 && p[1] >= 200 && p[2] >= 200) ++count;
+    }
+  }
+  return count;
+}
+
 int main(int argc, char** argv) {
-  if (argc != 4) {
-    std::fprintf(stderr, "usage: screen_grab FIRST.png SECOND.png MILLISECONDS\n");
+  const bool bright = argc == 7 && std::strcmp(argv[1], "--bright") == 0;
+  if (argc != 4 && !bright) {
+    std::fprintf(stderr, "usage: screen_grab FIRST.png SECOND.png MILLISECONDS\n"
+                         "       screen_grab --bright PICTURE.png LEFT TOP RIGHT BOTTOM\n");
     return 2;
   }
   Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) {
     std::fprintf(stderr, "screen_grab: no X display\n");
     return 1;
+  }
+  if (bright) {
+    Picture picture;
+    const bool grabbed = Grab(display, picture);
+    XCloseDisplay(display);
+    if (!grabbed || !WritePng(argv[2], picture)) {
+      std::fprintf(stderr, "screen_grab: could not grab or write the picture\n");
+      return 1;
+    }
+    std::printf("%ld\n", BrightPixels(picture, std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
+                                       std::atoi(argv[6])));
+    return 0;
   }
   Picture first, second;
   bool grabbed = Grab(display, first);

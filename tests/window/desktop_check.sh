@@ -3,9 +3,10 @@
 #  - with no window manager, a move really moves the full-screen window: the picture must keep
 #    changing on the screen after it;
 #  - under a window manager (openbox): a move request, then Alt+F4, leave the game running with a live
-#    picture, and Escape still ends it with status 0.
+#    picture; in stage 1 the ship keeps firing while either Shift key is held (left pressed, right
+#    pressed, left let go), and stops when both are up; Escape still ends the game with status 0.
 # The screenshots stay in WORKDIR to be looked at.
-#   window_manager_check.sh PROGRAM SCREEN_GRAB WORKDIR
+#   desktop_check.sh PROGRAM SCREEN_GRAB WORKDIR
 set -u
 # A private network namespace where one can be had: the single-instance lock is an abstract socket,
 # so a copy of the game running elsewhere on the machine would otherwise turn this one away.
@@ -56,6 +57,22 @@ session='
     sleep 1
     kill -0 "$game" 2>/dev/null || fail "Alt+F4 ended the game"
     changes "wm-$manager-after-alt-f4"
+    # The ship sits at the bottom in the middle: its volley shows as a bright beam just above it.
+    firing() {
+      n=$("$grab" --bright "$work/$1.png" 380 400 420 510) || fail "no screenshot"
+      echo "$1: $n bright pixels above the ship"
+      if [ "$2" = yes ]; then [ "$n" -gt 60 ] || fail "$1: the ship does not fire"; fi
+      if [ "$2" = no ]; then [ "$n" -lt 30 ] || fail "$1: the ship still fires"; fi
+    }
+    xdotool keydown Return; sleep 0.2; xdotool keyup Return
+    sleep 2
+    firing stage1-no-key no
+    xdotool keydown Shift_L; sleep 0.5
+    firing stage1-left-shift yes
+    xdotool keydown Shift_R; sleep 0.2; xdotool keyup Shift_L; sleep 0.5
+    firing stage1-right-shift-after-left yes
+    xdotool keyup Shift_R; sleep 0.6
+    firing stage1-both-up no
   fi
   xdotool keydown Escape; sleep 0.2; xdotool keyup Escape
   wait "$game"; status=$?
