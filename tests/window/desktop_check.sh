@@ -4,7 +4,9 @@
 #    changing on the screen after it;
 #  - under a window manager (openbox): a move request, then Alt+F4, leave the game running with a live
 #    picture; in stage 1 the ship keeps firing while either Shift key is held (left pressed, right
-#    pressed, left let go), and stops when both are up; Escape still ends the game with status 0.
+#    pressed, left let go), and stops when both are up; Escape still ends the game with status 0;
+#  - an error box at start-up (a copy of the program whose shot sound is missing) is answered with a
+#    mouse click on its button, and the game goes on.
 # The screenshots stay in WORKDIR to be looked at.
 #   desktop_check.sh PROGRAM SCREEN_GRAB WORKDIR
 set -u
@@ -82,3 +84,46 @@ session='
 for manager in no yes; do
   xvfb-run -a -s "-screen 0 800x600x24" sh -c "$session" sh "$program" "$grab" "$work" "$manager" || exit 1
 done
+
+# The error box: the program copied beside an asset tree that lacks SOUND/SHOT.WAV.
+box="$work/missing-sound"
+rm -rf "$box"
+mkdir -p "$box/SOUND"
+top="$(cd "$(dirname "$program")" && pwd)"
+cp "$program" "$box/"
+ln -s "$top/IMAGE" "$box/IMAGE"
+ln -s "$top/MIDI" "$box/MIDI"
+ln -s "$top/SOUND/BOM.WAV" "$box/SOUND/BOM.WAV"
+xvfb-run -a -s "-screen 0 800x600x24" sh -c '
+  program="$1"; grab="$2"; work="$3"
+  openbox >"$work/openbox-box.log" 2>&1 &
+  wm=$!
+  sleep 1
+  SDL_AUDIODRIVER=dummy "$program" 2>"$work/program-box.log" &
+  game=$!
+  fail() { echo "$1"; kill "$game" "$wm" 2>/dev/null; exit 1; }
+  # The box takes the focus from the game window when it comes up.
+  game_window="" ; box_window=""
+  for i in $(seq 30); do
+    game_window=$(xdotool search --name "^Tessivane\$" 2>/dev/null | head -n 1)
+    active=$(xdotool getactivewindow 2>/dev/null)
+    if [ -n "$game_window" ] && [ -n "$active" ] && [ "$active" != "$game_window" ]; then box_window=$active; break; fi
+    sleep 0.5
+  done
+  [ -n "$box_window" ] || fail "no error box came up"
+  sleep 0.5
+  eval "$(xdotool getwindowgeometry --shell "$box_window")"
+  # Its one button lies in the middle of its bottom edge.
+  xdotool mousemove --window "$box_window" $((WIDTH / 2)) $((HEIGHT - 25)) click 1
+  sleep 1.5
+  [ "$(xdotool getactivewindow 2>/dev/null)" = "$box_window" ] &&
+    fail "the error box ($(xdotool getwindowname "$box_window")) did not answer the click"
+  kill -0 "$game" 2>/dev/null || fail "the game ended after the error box"
+  n=$("$grab" "$work/after-box-a.png" "$work/after-box-b.png" 500) || fail "no screenshot"
+  echo "after the error box: $n pixels changed"
+  [ "$n" -gt 1000 ] || fail "after the error box the picture does not change"
+  xdotool keydown Escape; sleep 0.2; xdotool keyup Escape
+  wait "$game"; status=$?
+  kill "$wm" 2>/dev/null
+  [ "$status" -eq 0 ] || { echo "Escape after the error box: status $status"; exit 1; }
+' sh "$box/$(basename "$program")" "$grab" "$work" || exit 1
