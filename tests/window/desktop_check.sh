@@ -44,9 +44,13 @@ session='
   done
   [ -n "$window" ] || fail "no window titled Tessivane"
   sleep 1
-  # Pixels that differ between two screenshots half a second apart: the picture is alive.
+  # Pixels that differ between two screenshots half a second apart: the picture is alive. A slow
+  # machine (a sanitizer build) may still be loading the pictures: a few tries, ten seconds at most.
   changes() {
-    n=$("$grab" "$work/$1-a.png" "$work/$1-b.png" 500) || fail "no screenshot"
+    for try in $(seq 20); do
+      n=$("$grab" "$work/$1-a.png" "$work/$1-b.png" 500) || fail "no screenshot"
+      [ "$n" -gt 1000 ] && break
+    done
     echo "$1: $n pixels changed"
     [ "$n" -gt 1000 ] || fail "$1: the picture on the screen does not change"
   }
@@ -60,21 +64,28 @@ session='
     kill -0 "$game" 2>/dev/null || fail "Alt+F4 ended the game"
     changes "wm-$manager-after-alt-f4"
     # The ship sits at the bottom in the middle: its volley shows as a bright beam just above it.
+    # firing NAME yes|no [TRIES]: the beam is (or is not) there, looking again up to TRIES times.
     firing() {
-      n=$("$grab" --bright "$work/$1.png" 380 400 420 510) || fail "no screenshot"
+      for try in $(seq "${3:-1}"); do
+        n=$("$grab" --bright "$work/$1.png" 380 400 420 510) || fail "no screenshot"
+        if [ "$2" = yes ] && [ "$n" -gt 60 ]; then break; fi
+        if [ "$2" = no ] && [ "$n" -lt 30 ]; then break; fi
+        sleep 0.5
+      done
       echo "$1: $n bright pixels above the ship"
       if [ "$2" = yes ]; then [ "$n" -gt 60 ] || fail "$1: the ship does not fire"; fi
       if [ "$2" = no ]; then [ "$n" -lt 30 ] || fail "$1: the ship still fires"; fi
     }
     xdotool keydown Return; sleep 0.2; xdotool keyup Return
-    sleep 2
-    firing stage1-no-key no
-    xdotool keydown Shift_L; sleep 0.5
-    firing stage1-left-shift yes
+    sleep 1
+    firing stage1-no-key no 10
+    # Held until the wipe into stage 1 is over and the ship fires.
+    xdotool keydown Shift_L
+    firing stage1-left-shift yes 20
     xdotool keydown Shift_R; sleep 0.2; xdotool keyup Shift_L; sleep 0.5
     firing stage1-right-shift-after-left yes
     xdotool keyup Shift_R; sleep 0.6
-    firing stage1-both-up no
+    firing stage1-both-up no 6
   fi
   xdotool keydown Escape; sleep 0.2; xdotool keyup Escape
   wait "$game"; status=$?
@@ -119,7 +130,10 @@ xvfb-run -a -s "-screen 0 800x600x24" sh -c '
   [ "$(xdotool getactivewindow 2>/dev/null)" = "$box_window" ] &&
     fail "the error box ($(xdotool getwindowname "$box_window")) did not answer the click"
   kill -0 "$game" 2>/dev/null || fail "the game ended after the error box"
-  n=$("$grab" "$work/after-box-a.png" "$work/after-box-b.png" 500) || fail "no screenshot"
+  for try in $(seq 20); do
+    n=$("$grab" "$work/after-box-a.png" "$work/after-box-b.png" 500) || fail "no screenshot"
+    [ "$n" -gt 1000 ] && break
+  done
   echo "after the error box: $n pixels changed"
   [ "$n" -gt 1000 ] || fail "after the error box the picture does not change"
   xdotool keydown Escape; sleep 0.2; xdotool keyup Escape
