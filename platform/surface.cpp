@@ -5,6 +5,8 @@
 #include <new>
 #include <vector>
 
+#include "platform/pixel_rows.h"
+
 namespace plat {
 
 struct Surface {
@@ -67,8 +69,10 @@ void CopyBlock(Surface* dst, int x, int y, Surface* src, int sx, int sy, int w, 
       std::memmove(d, s, sizeof(std::uint16_t) * static_cast<std::size_t>(w));
     } else if (dst == src && y == sy && x > sx) {
       for (int i = w - 1; i >= 0; --i) if (s[i] != key) d[i] = s[i];
+    } else if (PlainPixelLoops()) {
+      KeyedCopyRowPlain(d, s, static_cast<std::size_t>(w), key);
     } else {
-      for (int i = 0; i < w; ++i) if (s[i] != key) d[i] = s[i];
+      KeyedCopyRow(d, s, static_cast<std::size_t>(w), key);  // eight at a time: safe for a copy to the left
     }
   }
 }
@@ -212,7 +216,12 @@ std::int32_t Blt(Surface* destination, const SurfaceRect* destinationRect, Surfa
   const int dh = d.bottom - d.top;
   if (flags & DDBLT_COLORFILL) {
     const auto value = static_cast<std::uint16_t>(fillColor);
-    for (int y = d.top; y < d.bottom; ++y) std::fill_n(Row(destination, y) + d.left, dw, value);
+    void (*fill)(std::uint16_t*, std::size_t, std::uint16_t) = PlainPixelLoops() ? FillPixelsPlain : FillPixels;
+    if (d.left == 0 && dw == destination->pitchPixels) {
+      fill(Row(destination, d.top), static_cast<std::size_t>(dw) * static_cast<std::size_t>(dh), value);  // rows touch
+    } else {
+      for (int y = d.top; y < d.bottom; ++y) fill(Row(destination, y) + d.left, static_cast<std::size_t>(dw), value);
+    }
     ShowIfPrimary(destination);
     return DD_OK;
   }

@@ -1,0 +1,110 @@
+#include "platform/pixel_rows.h"
+
+#include <emmintrin.h>
+
+#include <cstring>
+
+namespace plat {
+namespace {
+bool plainLoops = false;
+
+inline __m128i Load(const std::uint16_t* p) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); }
+inline void Store(std::uint16_t* p, __m128i v) { _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v); }
+// Where keep is all ones the old pixel stays, elsewhere the new one goes in.
+inline __m128i Select(__m128i keep, __m128i old, __m128i fresh) {
+  return _mm_or_si128(_mm_and_si128(keep, old), _mm_andnot_si128(keep, fresh));
+}
+
+inline std::uint16_t Half(std::uint16_t s, std::uint16_t d, std::uint16_t mask) {
+  return static_cast<std::uint16_t>(((s >> 1) & mask) + ((d >> 1) & mask));
+}
+
+inline std::uint16_t Add565(std::uint16_t s, std::uint16_t d) {
+  const int r = (s >> 11) + (d >> 11);
+  const int g = ((s >> 6) & 31) + ((d >> 6) & 31);
+  const int b = (s & 31) + (d & 31);
+  return static_cast<std::uint16_t>(((r < 31 ? r : 31) << 11) | ((g < 31 ? g : 31) << 6) | (b < 31 ? b : 31));
+}
+}  // namespace
+
+void SetPlainPixelLoops(bool plain) { plainLoops = plain; }
+bool PlainPixelLoops() { return plainLoops; }
+
+void KeyedCopyRowPlain(std::uint16_t* d, const std::uint16_t* s, std::size_t n, std::uint16_t key) {
+  for (std::size_t i = 0; i < n; ++i)
+    if (s[i] != key) d[i] = s[i];
+}
+
+void KeyedCopyRow(std::uint16_t* d, const std::uint16_t* s, std::size_t n, std::uint16_t key) {
+  const __m128i k = _mm_set1_epi16(static_cast<short>(key));
+  std::size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    const __m128i sv = Load(s + i);
+    const __m128i keyed = _mm_cmpeq_epi16(sv, k);
+    const int all = _mm_movemask_epi8(keyed);
+    if (all == 0xFFFF) continue;  // nothing but the key: the destination stays
+    Store(d + i, all == 0 ? sv : Select(keyed, Load(d + i), sv));
+  }
+  KeyedCopyRowPlain(d + i, s + i, n - i, key);
+}
+
+void FillPixelsPlain(std::uint16_t* d, std::size_t n, std::uint16_t value) {
+  for (std::size_t i = 0; i < n; ++i) d[i] = value;
+}
+
+void FillPixels(std::uint16_t* d, std::size_t n, std::uint16_t value) {
+  if ((value & 0xFF) == (value >> 8)) {
+    std::memset(d, value & 0xFF, n * sizeof *d);
+    return;
+  }
+  const __m128i v = _mm_set1_epi16(static_cast<short>(value));
+  std::size_t i = 0;
+  for (; i + 8 <= n; i += 8) Store(d + i, v);
+  FillPixelsPlain(d + i, n - i, value);
+}
+
+void HalfBlendRowPlain(std::uint16_t* d, const std::uint16_t* s, std::size_t n, std::uint16_t mask) {
+  for (std::size_t i = 0; i < n; ++i)
+    if (s[i] != 0) d[i] = Half(s[i], d[i], mask);
+}
+
+void HalfBlendRow(std::uint16_t* d, const std::uint16_t* s, std::size_t n, std::uint16_t mask) {
+  const __m128i m = _mm_set1_epi16(static_cast<short>(mask));
+  const __m128i zero = _mm_setzero_si128();
+  std::size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    const __m128i sv = Load(s + i);
+    const __m128i blank = _mm_cmpeq_epi16(sv, zero);
+    if (_mm_movemask_epi8(blank) == 0xFFFF) continue;
+    const __m128i dv = Load(d + i);
+    const __m128i half = _mm_add_epi16(_mm_and_si128(_mm_srli_epi16(sv, 1), m), _mm_and_si128(_mm_srli_epi16(dv, 1), m));
+    Store(d + i, Select(blank, dv, half));
+  }
+  HalfBlendRowPlain(d + i, s + i, n - i, mask);
+}
+
+void AddRow565Plain(std::uint16_t* d, const std::uint16_t* s, std::size_t n) {
+  for (std::size_t i = 0; i < n; ++i)
+    if (s[i] != 0) d[i] = Add565(s[i], d[i]);
+}
+
+void AddRow565(std::uint16_t* d, const std::uint16_t* s, std::size_t n) {
+  const __m128i five = _mm_set1_epi16(31);
+  const __m128i zero = _mm_setzero_si128();
+  std::size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    const __m128i sv = Load(s + i);
+    const __m128i blank = _mm_cmpeq_epi16(sv, zero);
+    if (_mm_movemask_epi8(blank) == 0xFFFF) continue;
+    const __m128i dv = Load(d + i);
+    const __m128i r = _mm_min_epi16(_mm_add_epi16(_mm_srli_epi16(sv, 11), _mm_srli_epi16(dv, 11)), five);
+    const __m128i g = _mm_min_epi16(
+        _mm_add_epi16(_mm_and_si128(_mm_srli_epi16(sv, 6), five), _mm_and_si128(_mm_srli_epi16(dv, 6), five)), five);
+    const __m128i b = _mm_min_epi16(_mm_add_epi16(_mm_and_si128(sv, five), _mm_and_si128(dv, five)), five);
+    const __m128i sum = _mm_or_si128(_mm_or_si128(_mm_slli_epi16(r, 11), _mm_slli_epi16(g, 6)), b);
+    Store(d + i, Select(blank, dv, sum));
+  }
+  AddRow565Plain(d + i, s + i, n - i);
+}
+
+}  // namespace plat
