@@ -169,6 +169,10 @@ int main(int argc, char** argv) {
     }
     runner::StartTrace();
   }
+  // Sound is rendered only when something observes it: kept whole for --audio, and rendered for
+  // --trace, whose music commands include the restarts at the end of a piece.
+  plat::headless::SetAudioRendering(!audioPath.empty() || !tracePath.empty());
+  plat::headless::SetAudioKeepSeconds(audioPath.empty() ? 0 : frames / 60 + 2);
   plat::headless::SetFrameLimit(frames);
   plat::headless::SetFrameDoneHook(OnFrameDone, &state);
   elSystem::InitFrameTimer(60);

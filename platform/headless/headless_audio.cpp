@@ -22,7 +22,8 @@ struct AudioHost {
   std::int64_t openedAt = 0;      // virtual nanoseconds
   std::int64_t renderedFrames = 0;
   std::int64_t keepFrames = 120LL * plat::audio::kOutputRate;
-  std::vector<std::int16_t> samples;  // interleaved stereo, from the opening on
+  bool rendering = true;
+  std::vector<std::int16_t> samples;  // interleaved stereo, from the opening on; room for keepFrames
   std::vector<std::string> commands;   // "command -> result answer"
 };
 
@@ -67,6 +68,8 @@ void SetAudioKeepSeconds(int seconds) {
   A().keepFrames = static_cast<std::int64_t>(std::max(seconds, 0)) * plat::audio::kOutputRate;
 }
 
+void SetAudioRendering(bool on) { A().rendering = on; }
+
 bool WriteRenderedAudio(const std::string& path) {
   const std::vector<std::int16_t>& s = RenderedAudio();
   std::FILE* f = std::fopen(path.c_str(), "wb");
@@ -93,8 +96,10 @@ void ResetAudio() {
   plat::audio::sequencer::SetSoundFontPath(nullptr);
   AudioHost& a = A();
   const std::int64_t keep = a.keepFrames;
+  const bool rendering = a.rendering;
   a = AudioHost{};
   a.keepFrames = keep;
+  a.rendering = rendering;
 }
 
 void SetSoundFont(const std::string& path) {
@@ -113,7 +118,10 @@ bool Open() {
   a.open = true;
   a.openedAt = plat::headless::Nanoseconds();
   a.renderedFrames = 0;
-  a.samples.clear();
+  // All the room the kept samples may take, at once: growing it while the game runs would copy
+  // everything kept so far in the middle of a frame. Pages are only touched as samples arrive.
+  std::vector<std::int16_t>().swap(a.samples);
+  if (a.rendering) a.samples.reserve(static_cast<std::size_t>(a.keepFrames) * kOutputChannels);
   return true;
 }
 
@@ -126,6 +134,10 @@ void CatchUp() {
   auto& a = A();
   if (!a.open) return;
   const std::int64_t due = plat::headless::DueFrames();
+  if (!a.rendering) {
+    a.renderedFrames = std::max(a.renderedFrames, due);
+    return;
+  }
   std::int16_t chunk[kChunkFrames * kOutputChannels];
   while (a.renderedFrames < due) {
     const int n = static_cast<int>(std::min<std::int64_t>(kChunkFrames, due - a.renderedFrames));

@@ -74,8 +74,12 @@ void SetAudioDevice(bool present);
 bool AudioOutputOpen();
 // Everything rendered so far (rendering first what is due up to the present virtual time).
 const std::vector<std::int16_t>& RenderedAudio();
-// Samples past this many seconds are rendered but not kept (default 120).
+// Samples past this many seconds are rendered but not kept (default 120). Room for them is taken
+// when the output opens.
 void SetAudioKeepSeconds(int seconds);
+// Whether the output renders at all (default: yes). Without rendering nothing is mixed: no sample is
+// kept, and music never reaches its end (so a looping piece is not restarted). Not touched by Reset.
+void SetAudioRendering(bool on);
 // The rendered samples as a 16-bit stereo WAV file.
 bool WriteRenderedAudio(const std::string& path);
 // Closes the music, frees every sound buffer, closes the output, forgets the rendered samples, and
