@@ -107,4 +107,30 @@ void AddRow565(std::uint16_t* d, const std::uint16_t* s, std::size_t n) {
   AddRow565Plain(d + i, s + i, n - i);
 }
 
+void Rgb565ToXrgbRowPlain(std::uint32_t* d, const std::uint16_t* s, std::size_t n) {
+  for (std::size_t i = 0; i < n; ++i) {
+    const std::uint32_t r = s[i] >> 11, g = (s[i] >> 5) & 63, b = s[i] & 31;
+    d[i] = 0xFF000000u | ((r << 3 | r >> 2) << 16) | ((g << 2 | g >> 4) << 8) | (b << 3 | b >> 2);
+  }
+}
+
+void Rgb565ToXrgbRow(std::uint32_t* d, const std::uint16_t* s, std::size_t n) {
+  const __m128i low5 = _mm_set1_epi16(31), low6 = _mm_set1_epi16(63), alpha = _mm_set1_epi16(static_cast<short>(0xFF00));
+  std::size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    const __m128i p = Load(s + i);
+    const __m128i r = _mm_srli_epi16(p, 11);
+    const __m128i g = _mm_and_si128(_mm_srli_epi16(p, 5), low6);
+    const __m128i b = _mm_and_si128(p, low5);
+    const __m128i r8 = _mm_or_si128(_mm_slli_epi16(r, 3), _mm_srli_epi16(r, 2));
+    const __m128i g8 = _mm_or_si128(_mm_slli_epi16(g, 2), _mm_srli_epi16(g, 4));
+    const __m128i b8 = _mm_or_si128(_mm_slli_epi16(b, 3), _mm_srli_epi16(b, 2));
+    const __m128i gb = _mm_or_si128(_mm_slli_epi16(g8, 8), b8);
+    const __m128i ar = _mm_or_si128(alpha, r8);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i), _mm_unpacklo_epi16(gb, ar));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i + 4), _mm_unpackhi_epi16(gb, ar));
+  }
+  Rgb565ToXrgbRowPlain(d + i, s + i, n - i);
+}
+
 }  // namespace plat

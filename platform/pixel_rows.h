@@ -30,4 +30,9 @@ void HalfBlendRowPlain(std::uint16_t* d, const std::uint16_t* s, std::size_t n, 
 void AddRow565(std::uint16_t* d, const std::uint16_t* s, std::size_t n);
 void AddRow565Plain(std::uint16_t* d, const std::uint16_t* s, std::size_t n);
 
+// 5-6-5 pixels to 0xFFRRGGBB words for a 32-bit display, each channel's top bits repeated below it
+// (so 31 becomes 255 and every level keeps its place when read back).
+void Rgb565ToXrgbRow(std::uint32_t* d, const std::uint16_t* s, std::size_t n);
+void Rgb565ToXrgbRowPlain(std::uint32_t* d, const std::uint16_t* s, std::size_t n);
+
 }  // namespace plat

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "platform/backend.h"
+#include "platform/pixel_rows.h"
 #include "platform/surface.h"
 
 namespace plat::sdl {
@@ -11,6 +12,7 @@ namespace {
 struct Video {
   SDL_Renderer* renderer = nullptr;
   SDL_Texture* texture = nullptr;
+  bool ownConversion = false;  // the texture holds 32-bit words that our conversion fills
   int width = 0;
   int height = 0;
   int vsync = -1;
@@ -33,8 +35,25 @@ void AttachVideo(SDL_Window* window, int logicalWidth, int logicalHeight) {
     return;
   }
   SDL_RenderSetLogicalSize(v.renderer, logicalWidth, logicalHeight);
-  v.texture = SDL_CreateTexture(v.renderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, logicalWidth,
-                                logicalHeight);
+  // The picture goes up in the renderer's own 32-bit format, converted by our own loop: SDL would
+  // convert an RGB565 texture pixel by pixel on every upload.
+  SDL_RendererInfo info{};
+  Uint32 format = SDL_PIXELFORMAT_RGB565;
+  if (SDL_GetRendererInfo(v.renderer, &info) == 0) {
+    for (Uint32 i = 0; i < info.num_texture_formats; ++i) {
+      if (info.texture_formats[i] == SDL_PIXELFORMAT_ARGB8888 || info.texture_formats[i] == SDL_PIXELFORMAT_RGB888) {
+        format = info.texture_formats[i];
+        break;
+      }
+    }
+  }
+  v.texture = SDL_CreateTexture(v.renderer, format, SDL_TEXTUREACCESS_STREAMING, logicalWidth, logicalHeight);
+  v.ownConversion = format != SDL_PIXELFORMAT_RGB565;
+  if (v.texture == nullptr && v.ownConversion) {
+    v.texture = SDL_CreateTexture(v.renderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, logicalWidth,
+                                  logicalHeight);
+    v.ownConversion = false;
+  }
   v.width = logicalWidth;
   v.height = logicalHeight;
   SDL_SetRenderDrawColor(v.renderer, 0, 0, 0, 255);
@@ -51,6 +70,45 @@ void DetachVideo() {
 // call finds out and restores them.
 void WindowLostFocus() { plat::MarkAllSurfacesLost(); }
 
+bool PresentPicture(const std::uint16_t* pixels, int width, int height, int pitchPixels, bool waitVerticalBlank,
+                    double* uploadMs) {
+  Video& v = V();
+  if (v.renderer == nullptr || v.texture == nullptr || width != v.width || height != v.height) return false;
+  const int vsync = waitVerticalBlank ? 1 : 0;
+  if (vsync != v.vsync) {
+    SDL_RenderSetVSync(v.renderer, vsync);
+    v.vsync = vsync;
+  }
+  const Uint64 start = uploadMs != nullptr ? SDL_GetPerformanceCounter() : 0;
+  void* texels = nullptr;
+  int pitchBytes = 0;
+  if (!v.ownConversion) {
+    SDL_UpdateTexture(v.texture, nullptr, pixels, pitchPixels * 2);
+  } else if (SDL_LockTexture(v.texture, nullptr, &texels, &pitchBytes) == 0) {
+    for (int y = 0; y < height; ++y) {
+      plat::Rgb565ToXrgbRow(reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(texels) + y * pitchBytes),
+                            pixels + static_cast<std::ptrdiff_t>(y) * pitchPixels, static_cast<std::size_t>(width));
+    }
+    SDL_UnlockTexture(v.texture);
+  }
+  if (uploadMs != nullptr) {
+    *uploadMs = static_cast<double>(SDL_GetPerformanceCounter() - start) * 1000.0 /
+                static_cast<double>(SDL_GetPerformanceFrequency());
+  }
+  SDL_RenderClear(v.renderer);
+  SDL_RenderCopy(v.renderer, v.texture, nullptr, nullptr);
+  SDL_RenderPresent(v.renderer);
+  return true;
+}
+
+bool ReadShownPicture(std::uint32_t* argb) {
+  Video& v = V();
+  if (v.renderer == nullptr || v.texture == nullptr) return false;
+  SDL_RenderClear(v.renderer);
+  SDL_RenderCopy(v.renderer, v.texture, nullptr, nullptr);
+  return SDL_RenderReadPixels(v.renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, argb, v.width * 4) == 0;
+}
+
 }  // namespace plat::sdl
 
 namespace plat::backend {
@@ -58,17 +116,7 @@ namespace plat::backend {
 DisplayTraits GetDisplayTraits() { return DisplayTraits{}; }
 
 void Present(const std::uint16_t* pixels, int width, int height, int pitchPixels, bool waitVerticalBlank) {
-  auto& v = plat::sdl::V();
-  if (v.renderer == nullptr || v.texture == nullptr || width != v.width || height != v.height) return;
-  const int vsync = waitVerticalBlank ? 1 : 0;
-  if (vsync != v.vsync) {
-    SDL_RenderSetVSync(v.renderer, vsync);
-    v.vsync = vsync;
-  }
-  SDL_UpdateTexture(v.texture, nullptr, pixels, pitchPixels * 2);
-  SDL_RenderClear(v.renderer);
-  SDL_RenderCopy(v.renderer, v.texture, nullptr, nullptr);
-  SDL_RenderPresent(v.renderer);
+  plat::sdl::PresentPicture(pixels, width, height, pitchPixels, waitVerticalBlank, nullptr);
 }
 
 }  // namespace plat::backend

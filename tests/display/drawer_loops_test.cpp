@@ -141,6 +141,9 @@ TEST_F(DrawerLoops, RowLoopsMatchTheirTwinsAtEveryLengthAndOffset) {
         ASSERT_EQ(0, std::memcmp(plain, fast, sizeof plain)) << at << " " << n;
         plat::FillPixelsPlain(plain + at, n, s[0]), plat::FillPixels(fast + at, n, s[0]);
         ASSERT_EQ(0, std::memcmp(plain, fast, sizeof plain)) << at << " " << n;
+        std::uint32_t plainWords[64] = {}, fastWords[64] = {};
+        plat::Rgb565ToXrgbRowPlain(plainWords + at, s + at, n), plat::Rgb565ToXrgbRow(fastWords + at, s + at, n);
+        ASSERT_EQ(0, std::memcmp(plainWords, fastWords, sizeof plainWords)) << at << " " << n;
       }
     }
   }
@@ -163,6 +166,21 @@ TEST_F(DrawerLoops, AdditiveArithmeticMatchesTheTablesForEveryLevelPair) {
                                                      elDraw::BlendTables.addGreen[x[1]][y[1]] |
                                                      elDraw::BlendTables.addBlue[x[2]][y[2]]);
     ASSERT_EQ(byArithmetic[i], expected) << std::hex << s[i] << " + " << d[i];
+  }
+}
+
+// The conversion for a 32-bit display keeps every level: read back to 5-6-5 it gives the pixel again,
+// and the brightest levels become 255.
+TEST_F(DrawerLoops, ConversionForThe32BitDisplayKeepsEveryLevel) {
+  std::vector<std::uint16_t> all(65536);
+  for (int p = 0; p < 65536; ++p) all[static_cast<std::size_t>(p)] = static_cast<std::uint16_t>(p);
+  std::vector<std::uint32_t> words(all.size());
+  plat::Rgb565ToXrgbRow(words.data(), all.data(), all.size());
+  for (int p = 0; p < 65536; ++p) {
+    const std::uint32_t w = words[static_cast<std::size_t>(p)];
+    ASSERT_EQ(w >> 24, 0xFFu);
+    ASSERT_EQ(plat::RgbToPixel(plat::kFormat565, w & 0xFFFFFF), static_cast<std::uint32_t>(p));
+    ASSERT_EQ(w & 0xFFFFFF, plat::PixelToRgb(plat::kFormat565, static_cast<std::uint32_t>(p)));
   }
 }
 
