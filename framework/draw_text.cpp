@@ -83,6 +83,16 @@ void EndText() {
   text.font = 0;
 }
 
+void PrepareTextLine(const char* line) {
+  if (line == nullptr) return;
+  plat::LogFont d{};
+  d.height = 12;
+  d.weight = 400;
+  d.charSet = plat::kShiftJisCharset;
+  std::strncpy(d.faceName, kFaceNames[1], sizeof d.faceName - 1);
+  plat::PrepareText(d, line, static_cast<int>(std::strlen(line)));
+}
+
 void DrawTextLine(int x, int y, const char* line) {
   MakeFont(1, 12, 0, 0, 0, 0);
   SetTextColors(0xFFFFFF, 0x800000, 0);

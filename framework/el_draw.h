@@ -139,6 +139,8 @@ void SetTextColors(int textColor, int backgroundColor, int transparent);
 void PutText(int x, int y, const char* text);
 void EndText();
 void DrawTextLine(int x, int y, const char* text);
+// Loads the glyphs DrawTextLine needs for this text ahead of time (at loading, not in play).
+void PrepareTextLine(const char* text);
 // The font record the next MakeFont fills (null before InitFonts and after FreeFontDesc).
 const plat::LogFont* FontDesc();
 

@@ -3,6 +3,7 @@
 #include "config/geometry.h"
 #include "framework/el_draw.h"
 #include "framework/el_sound.h"
+#include "game/ending_scene.h"
 #include "game/game_state.h"
 #include "game/pictures.h"
 #include "game/scene.h"
@@ -17,6 +18,8 @@ void LoadAssets() {
       SoundHandles.bomb = elSound::LoadObject("SOUND/BOM.WAV", 1);
     }
   }
+  // The ending's text is made ready now, so its first frame does not wait for the font.
+  for (const char* line : kEndingCreditLines) elDraw::PrepareTextLine(line);
   ResetPlayerStart();
   ResetGameObjects1();
   ResetGameObjects2();

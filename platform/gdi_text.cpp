@@ -32,9 +32,27 @@ struct Font {
   bool underline = false;
 };
 
+// Glyphs of upright, plain fonts, kept once loaded: a line of text then costs no glyph loading or
+// rendering. A fixed table, filled at most once per glyph; a glyph that does not fit goes uncached.
+constexpr int kGlyphCacheSize = 512;
+constexpr int kMaxGlyphSide = 32;
+struct CachedGlyph {
+  bool used = false;
+  bool loaded = false;  // FreeType had the glyph
+  int face = 0;
+  int pixelHeight = 0;
+  char32_t ch = 0;
+  FT_Pos horiAdvance = 0;
+  FT_Vector advance{};
+  int left = 0, top = 0, width = 0, rows = 0;
+  std::uint8_t on[kMaxGlyphSide * kMaxGlyphSide];  // 1 where the glyph's pixel is set
+};
+
 struct TextState {
   FT_Library library = nullptr;
   FT_Face faces[2] = {nullptr, nullptr};
+  int faceSize[2] = {0, 0};  // the pixel height each face was last set to
+  CachedGlyph glyphs[kGlyphCacheSize];
   Font fonts[kFontCount + 1];  // handle 0 is "no font"
   char32_t chars[kMaxTextChars];
 };
@@ -75,7 +93,73 @@ void DrawMonoBitmap(DeviceContext* c, const FT_Bitmap& bitmap, int left, int top
   }
 }
 
+// Sets the face to the pixel height unless it already has it (setting a size runs the font's hinting
+// set-up every time).
+bool SetFaceSize(FT_Face face, int pixelHeight) {
+  TextState& t = T();
+  const int index = face == t.faces[0] ? 0 : 1;
+  if (t.faceSize[index] == pixelHeight) return true;
+  if (FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(pixelHeight)) != 0) {
+    t.faceSize[index] = 0;
+    return false;
+  }
+  t.faceSize[index] = pixelHeight;
+  return true;
+}
+
+// The cached glyph of an upright plain font, loading it on first use; null when it cannot be cached.
+const CachedGlyph* Glyph(FT_Face face, int pixelHeight, char32_t ch) {
+  TextState& t = T();
+  const int faceIndex = face == t.faces[0] ? 0 : 1;
+  std::size_t at = (static_cast<std::size_t>(ch) * 2654435761u + static_cast<std::size_t>(pixelHeight) * 31 +
+                    static_cast<std::size_t>(faceIndex)) % kGlyphCacheSize;
+  for (int probe = 0; probe < 16; ++probe, at = (at + 1) % kGlyphCacheSize) {
+    CachedGlyph& g = t.glyphs[at];
+    if (g.used && g.ch == ch && g.face == faceIndex && g.pixelHeight == pixelHeight) return &g;
+    if (g.used) continue;
+    if (FT_Load_Char(face, ch, FT_LOAD_TARGET_MONO) != 0) {
+      g.used = true, g.loaded = false, g.ch = ch, g.face = faceIndex, g.pixelHeight = pixelHeight;
+      return &g;
+    }
+    FT_GlyphSlot slot = face->glyph;
+    if (slot->format == FT_GLYPH_FORMAT_OUTLINE && FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0) return nullptr;
+    const FT_Bitmap& b = slot->bitmap;
+    if (b.width > kMaxGlyphSide || b.rows > kMaxGlyphSide) return nullptr;
+    g.used = true, g.loaded = true, g.ch = ch, g.face = faceIndex, g.pixelHeight = pixelHeight;
+    g.horiAdvance = slot->metrics.horiAdvance;
+    g.advance = slot->advance;
+    g.left = slot->bitmap_left, g.top = slot->bitmap_top;
+    g.width = static_cast<int>(b.width), g.rows = static_cast<int>(b.rows);
+    for (unsigned row = 0; row < b.rows; ++row) {
+      const unsigned char* line = b.buffer + static_cast<std::ptrdiff_t>(row) * b.pitch;
+      for (unsigned col = 0; col < b.width; ++col) {
+        const bool on = b.pixel_mode == FT_PIXEL_MODE_MONO ? ((line[col >> 3] >> (7 - (col & 7))) & 1) != 0 : line[col] >= 128;
+        g.on[row * kMaxGlyphSide + col] = on ? 1 : 0;
+      }
+    }
+    return &g;
+  }
+  return nullptr;
+}
+
 }  // namespace
+
+bool PrepareText(const LogFont& description, const char* text, int length) {
+  if (text == nullptr || length < 0 || description.escapement % 3600 != 0 || description.weight >= 600 ||
+      description.italic != 0) {
+    return false;
+  }
+  Font font;
+  font.face = FaceForName(description.faceName);
+  const int height = description.height < 0 ? -description.height : description.height;
+  font.pixelHeight = height == 0 ? 12 : height;
+  FT_Face face = FaceOf(font);
+  if (face == nullptr || !SetFaceSize(face, font.pixelHeight)) return false;
+  const std::size_t count = ShiftJisToUtf32(std::string_view(text, static_cast<std::size_t>(length)), T().chars, kMaxTextChars);
+  bool all = true;
+  for (std::size_t i = 0; i < count; ++i) all = Glyph(face, font.pixelHeight, T().chars[i]) != nullptr && all;
+  return all;
+}
 
 bool PrepareFontFaces() {
   TextState& t = T();
@@ -95,6 +179,8 @@ void ReleaseFontFaces() {
     if (face != nullptr) FT_Done_Face(face);
     face = nullptr;
   }
+  t.faceSize[0] = t.faceSize[1] = 0;
+  for (CachedGlyph& g : t.glyphs) g.used = false;
   if (t.library != nullptr) FT_Done_FreeType(t.library);
   t.library = nullptr;
 }
@@ -161,7 +247,7 @@ bool TextOut(DeviceContext* c, int x, int y, const char* text, int length, int* 
   Font font;  // a context without a font draws with the Gothic face at 12 pixels
   if (c->font >= 1 && c->font <= kFontCount && T().fonts[c->font].inUse) font = T().fonts[c->font];
   FT_Face face = FaceOf(font);
-  if (face == nullptr || FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(font.pixelHeight)) != 0) return false;
+  if (face == nullptr || !SetFaceSize(face, font.pixelHeight)) return false;
   const std::size_t count = ShiftJisToUtf32(std::string_view(text, static_cast<std::size_t>(length)), T().chars, kMaxTextChars);
 
   const bool turned = font.escapement % 3600 != 0;
@@ -179,6 +265,32 @@ bool TextOut(DeviceContext* c, int x, int y, const char* text, int length, int* 
 
   const int ascender = static_cast<int>((face->size->metrics.ascender + 32) >> 6);
   const int cellHeight = font.pixelHeight;
+
+  // An upright plain font draws from the glyph table when every glyph of the text is in it.
+  const CachedGlyph* cached[kMaxTextChars];
+  bool fromCache = !synthetic;
+  for (std::size_t i = 0; fromCache && i < count; ++i) fromCache = (cached[i] = Glyph(face, font.pixelHeight, T().chars[i])) != nullptr;
+  if (fromCache) {
+    int width = 0;
+    for (std::size_t i = 0; i < count; ++i)
+      if (cached[i]->loaded) width += static_cast<int>((cached[i]->horiAdvance + 32) >> 6);
+    if (c->backgroundMode == OPAQUE_MODE) FillBox(c, x, y, width, cellHeight, c->backgroundColor);
+    FT_Pos penX = static_cast<FT_Pos>(x) * 64;
+    const int baseline = y + ascender;
+    for (std::size_t i = 0; i < count; ++i) {
+      const CachedGlyph& g = *cached[i];
+      if (!g.loaded) continue;
+      const int left = static_cast<int>(penX >> 6) + g.left, top = baseline - g.top;
+      for (int row = 0; row < g.rows; ++row)
+        for (int col = 0; col < g.width; ++col)
+          if (g.on[row * kMaxGlyphSide + col] != 0) SetPixel(c, left + col, top + row, c->textColor);
+      penX += g.advance.x;
+    }
+    if (font.underline) FillBox(c, x, y + ascender + 1, width, 1, c->textColor);
+    if (boxWidth != nullptr) *boxWidth = width;
+    if (boxHeight != nullptr) *boxHeight = cellHeight;
+    return true;
+  }
 
   // The box: the sum of the advances by the cell height.
   int width = 0;

@@ -33,6 +33,10 @@ struct LogFont {
 bool PrepareFontFaces();
 void ReleaseFontFaces();
 
+// Loads the glyphs of a text in the described font ahead of drawing it (upright, plain fonts only), so
+// that drawing it later costs no glyph loading; false when some glyph could not be kept.
+bool PrepareText(const LogFont& description, const char* text, int length);
+
 using FontHandle = int;  // 0: no font
 FontHandle CreateFontIndirect(const LogFont& description);
 FontHandle SelectFont(DeviceContext* context, FontHandle font);  // returns the font it replaced

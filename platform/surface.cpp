@@ -282,12 +282,23 @@ void SetPrimarySurface(Surface* primary, ShowHook show) {
   R().show = show;
 }
 
+namespace {
+bool Is565(const PixelFormat& f) {
+  return f.redMask == kFormat565.redMask && f.greenMask == kFormat565.greenMask && f.blueMask == kFormat565.blueMask;
+}
+}  // namespace
+
 std::uint32_t RgbToPixel(const PixelFormat& f, std::uint32_t rgb) {
+  if (Is565(f)) return ((rgb >> 8) & 0xF800) | ((rgb >> 5) & 0x07E0) | ((rgb >> 3) & 0x001F);  // the common display
   return StoreChannel((rgb >> 16) & 0xFF, f.redMask) | StoreChannel((rgb >> 8) & 0xFF, f.greenMask) |
          StoreChannel(rgb & 0xFF, f.blueMask);
 }
 
 std::uint32_t PixelToRgb(const PixelFormat& f, std::uint32_t pixel) {
+  if (Is565(f)) {
+    const std::uint32_t r = (pixel >> 11) & 31, g = (pixel >> 5) & 63, b = pixel & 31;
+    return ((r << 3 | r >> 2) << 16) | ((g << 2 | g >> 4) << 8) | (b << 3 | b >> 2);
+  }
   return (ReadChannel(pixel, f.redMask) << 16) | (ReadChannel(pixel, f.greenMask) << 8) | ReadChannel(pixel, f.blueMask);
 }
 
