@@ -3,6 +3,7 @@
 #include <new>
 
 #include "platform/bitmap_resources.h"
+#include "platform/pixel_rows.h"
 
 namespace plat {
 namespace {
@@ -136,17 +137,37 @@ bool StretchBlt(DeviceContext* destination, int x, int y, int width, int height,
   const int sw = ContextWidth(source), sh = ContextHeight(source);
   if (dw == 0 || sw == 0) return false;
   const bool raw = SameSurfaceFormat(destination, source);
+  // Picture loading stretches a bitmap onto a surface of its own size: that case converts row by row.
+  const bool bitmapToSurface = !raw && destination->surface != nullptr && source->surface == nullptr;
   for (int j = 0; j < height; ++j) {
     const std::int64_t ty = static_cast<std::int64_t>(y) + j;
     const std::int64_t sy = sourceY + static_cast<std::int64_t>(j) * sourceHeight / height;
     if (ty < 0 || ty >= dh || sy < 0 || sy >= sh) continue;
+    const int dy = static_cast<int>(ty), ry = static_cast<int>(sy);
+    if (bitmapToSurface && width == sourceWidth && x >= 0 && x + width <= dw && sourceX >= 0 && sourceX + width <= sw &&
+        FormatOf(destination->surface).greenMask == kFormat565.greenMask &&
+        FormatOf(destination->surface).redMask == kFormat565.redMask) {
+      XrgbToRgb565Row(SurfacePixel(destination, x, dy),
+                      source->bitmap->pixels.data() + static_cast<std::size_t>(ry) * source->bitmap->width + sourceX,
+                      static_cast<std::size_t>(width));
+      continue;
+    }
+    // Source column sourceX + i * sourceWidth / width, stepped without a division per pixel.
+    const std::int64_t whole = sourceWidth / width, part = sourceWidth % width;
+    std::int64_t step = 0, remainder = 0;
     for (int i = 0; i < width; ++i) {
       const std::int64_t tx = static_cast<std::int64_t>(x) + i;
-      const std::int64_t sx = sourceX + static_cast<std::int64_t>(i) * sourceWidth / width;
+      const std::int64_t sx = sourceX + step;
+      step += whole;
+      remainder += part;
+      if (remainder >= width) remainder -= width, ++step;
       if (tx < 0 || tx >= dw || sx < 0 || sx >= sw) continue;
-      const int dx = static_cast<int>(tx), dy = static_cast<int>(ty), rx = static_cast<int>(sx), ry = static_cast<int>(sy);
+      const int dx = static_cast<int>(tx), rx = static_cast<int>(sx);
       if (raw) {
         *SurfacePixel(destination, dx, dy) = *SurfacePixel(source, rx, ry);
+      } else if (bitmapToSurface) {
+        *SurfacePixel(destination, dx, dy) = static_cast<std::uint16_t>(
+            RgbToPixel(FormatOf(destination->surface), source->bitmap->pixels[static_cast<std::size_t>(ry) * source->bitmap->width + rx]));
       } else {
         WriteRgb(destination, dx, dy, ReadRgb(source, rx, ry));
       }

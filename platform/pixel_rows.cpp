@@ -133,4 +133,9 @@ void Rgb565ToXrgbRow(std::uint32_t* d, const std::uint16_t* s, std::size_t n) {
   Rgb565ToXrgbRowPlain(d + i, s + i, n - i);
 }
 
+void XrgbToRgb565Row(std::uint16_t* d, const std::uint32_t* s, std::size_t n) {
+  for (std::size_t i = 0; i < n; ++i)
+    d[i] = static_cast<std::uint16_t>(((s[i] >> 8) & 0xF800) | ((s[i] >> 5) & 0x07E0) | ((s[i] >> 3) & 0x001F));
+}
+
 }  // namespace plat

@@ -35,4 +35,7 @@ void AddRow565Plain(std::uint16_t* d, const std::uint16_t* s, std::size_t n);
 void Rgb565ToXrgbRow(std::uint32_t* d, const std::uint16_t* s, std::size_t n);
 void Rgb565ToXrgbRowPlain(std::uint32_t* d, const std::uint16_t* s, std::size_t n);
 
+// 0x??RRGGBB words to 5-6-5 pixels, each channel's top bits kept.
+void XrgbToRgb565Row(std::uint16_t* d, const std::uint32_t* s, std::size_t n);
+
 }  // namespace plat
