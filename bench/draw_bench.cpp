@@ -251,26 +251,22 @@ int main(int argc, char** argv) {
   };
   double a = 0, b = 0;
 
-  {
-    auto ours = [&] { elDraw::DrawObject(180, 60, p.tile, 0, 0, 440, 480); };
+  // The 440x480 tile at (180, 60), by one of our copies and by SDL's blit of the tile's surface.
+  auto tileCopy = [&](void (*ours)(int), SDL_Surface* sdlTile, const char* name, const char* other, const char* goal,
+                      double want) {
+    auto draw = [&] { ours(p.tile); };
     auto sdl = [&] {
       SDL_Rect at{180, 60, 0, 0};
-      SDL_BlitSurface(tile, nullptr, screen, &at);
+      SDL_BlitSurface(sdlTile, nullptr, screen, &at);
     };
-    const bool equal = sameAsSdl(ours, sdl);
-    TimePair(ours, sdl, rounds, a, b);
-    Row("keyed copy 440x480 tile", "SDL colour-keyed blit", a, b, equal, ">= 2x", 2);
-  }
-  {
-    auto ours = [&] { elDraw::DrawOpaque(180, 60, p.tile, 0, 0, 440, 480); };
-    auto sdl = [&] {
-      SDL_Rect at{180, 60, 0, 0};
-      SDL_BlitSurface(tileOpaque, nullptr, screen, &at);
-    };
-    const bool equal = sameAsSdl(ours, sdl);
-    TimePair(ours, sdl, rounds, a, b);
-    Row("fast copy 440x480 tile", "SDL plain blit", a, b, equal, "-", 0);
-  }
+    const bool equal = sameAsSdl(draw, sdl);
+    TimePair(draw, sdl, rounds, a, b);
+    Row(name, other, a, b, equal, goal, want);
+  };
+  tileCopy([](int slot) { elDraw::DrawObject(180, 60, slot, 0, 0, 440, 480); }, tile, "keyed copy 440x480 tile",
+           "SDL colour-keyed blit", ">= 2x", 2);
+  tileCopy([](int slot) { elDraw::DrawOpaque(180, 60, slot, 0, 0, 440, 480); }, tileOpaque, "fast copy 440x480 tile",
+           "SDL plain blit", "-", 0);
   {
     SDL_SetClipRect(screen, nullptr);
     auto ours = [] { elDraw::ClearBackBuffer(); };

@@ -15,6 +15,22 @@ inline __m128i Select(__m128i keep, __m128i old, __m128i fresh) {
   return _mm_or_si128(_mm_and_si128(keep, old), _mm_andnot_si128(keep, fresh));
 }
 
+// Runs `blend(source, destination)` over the row eight pixels at a time, keeping the destination
+// where the source is 0; returns how many pixels it did (the rest are fewer than eight).
+template <typename Blend>
+std::size_t BlendEights(std::uint16_t* d, const std::uint16_t* s, std::size_t n, Blend blend) {
+  const __m128i zero = _mm_setzero_si128();
+  std::size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    const __m128i sv = Load(s + i);
+    const __m128i blank = _mm_cmpeq_epi16(sv, zero);
+    if (_mm_movemask_epi8(blank) == 0xFFFF) continue;
+    const __m128i dv = Load(d + i);
+    Store(d + i, Select(blank, dv, blend(sv, dv)));
+  }
+  return i;
+}
+
 inline std::uint16_t Half(std::uint16_t s, std::uint16_t d, std::uint16_t mask) {
   return static_cast<std::uint16_t>(((s >> 1) & mask) + ((d >> 1) & mask));
 }
@@ -70,17 +86,10 @@ void HalfBlendRowPlain(std::uint16_t* d, const std::uint16_t* s, std::size_t n, 
 
 void HalfBlendRow(std::uint16_t* d, const std::uint16_t* s, std::size_t n, std::uint16_t mask) {
   const __m128i m = _mm_set1_epi16(static_cast<short>(mask));
-  const __m128i zero = _mm_setzero_si128();
-  std::size_t i = 0;
-  for (; i + 8 <= n; i += 8) {
-    const __m128i sv = Load(s + i);
-    const __m128i blank = _mm_cmpeq_epi16(sv, zero);
-    if (_mm_movemask_epi8(blank) == 0xFFFF) continue;
-    const __m128i dv = Load(d + i);
-    const __m128i half = _mm_add_epi16(_mm_and_si128(_mm_srli_epi16(sv, 1), m), _mm_and_si128(_mm_srli_epi16(dv, 1), m));
-    Store(d + i, Select(blank, dv, half));
-  }
-  HalfBlendRowPlain(d + i, s + i, n - i, mask);
+  const std::size_t done = BlendEights(d, s, n, [m](__m128i sv, __m128i dv) {
+    return _mm_add_epi16(_mm_and_si128(_mm_srli_epi16(sv, 1), m), _mm_and_si128(_mm_srli_epi16(dv, 1), m));
+  });
+  HalfBlendRowPlain(d + done, s + done, n - done, mask);
 }
 
 void AddRow565Plain(std::uint16_t* d, const std::uint16_t* s, std::size_t n) {
@@ -90,21 +99,14 @@ void AddRow565Plain(std::uint16_t* d, const std::uint16_t* s, std::size_t n) {
 
 void AddRow565(std::uint16_t* d, const std::uint16_t* s, std::size_t n) {
   const __m128i five = _mm_set1_epi16(31);
-  const __m128i zero = _mm_setzero_si128();
-  std::size_t i = 0;
-  for (; i + 8 <= n; i += 8) {
-    const __m128i sv = Load(s + i);
-    const __m128i blank = _mm_cmpeq_epi16(sv, zero);
-    if (_mm_movemask_epi8(blank) == 0xFFFF) continue;
-    const __m128i dv = Load(d + i);
+  const std::size_t done = BlendEights(d, s, n, [five](__m128i sv, __m128i dv) {
     const __m128i r = _mm_min_epi16(_mm_add_epi16(_mm_srli_epi16(sv, 11), _mm_srli_epi16(dv, 11)), five);
     const __m128i g = _mm_min_epi16(
         _mm_add_epi16(_mm_and_si128(_mm_srli_epi16(sv, 6), five), _mm_and_si128(_mm_srli_epi16(dv, 6), five)), five);
     const __m128i b = _mm_min_epi16(_mm_add_epi16(_mm_and_si128(sv, five), _mm_and_si128(dv, five)), five);
-    const __m128i sum = _mm_or_si128(_mm_or_si128(_mm_slli_epi16(r, 11), _mm_slli_epi16(g, 6)), b);
-    Store(d + i, Select(blank, dv, sum));
-  }
-  AddRow565Plain(d + i, s + i, n - i);
+    return _mm_or_si128(_mm_or_si128(_mm_slli_epi16(r, 11), _mm_slli_epi16(g, 6)), b);
+  });
+  AddRow565Plain(d + done, s + done, n - done);
 }
 
 void Rgb565ToXrgbRowPlain(std::uint32_t* d, const std::uint16_t* s, std::size_t n) {
