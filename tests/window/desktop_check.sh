@@ -24,9 +24,12 @@ for tool in xvfb-run xdotool openbox; do
 done
 export OMP_NUM_THREADS=1
 
-# One session: PROGRAM SCREEN_GRAB WORKDIR WINDOW_MANAGER(yes|no)
+checks="$(cd "$(dirname "$0")" && pwd)/screen_checks.sh"
+
+# One session: PROGRAM SCREEN_GRAB WORKDIR CHECKS WINDOW_MANAGER(yes|no)
 session='
-  program="$1"; grab="$2"; work="$3"; manager="$4"
+  program="$1"; grab="$2"; work="$3"; manager="$5"
+  . "$4"
   wm=""
   if [ "$manager" = yes ]; then
     openbox >"$work/openbox.log" 2>&1 &
@@ -35,7 +38,6 @@ session='
   fi
   SDL_AUDIODRIVER=dummy "$program" 2>"$work/program-wm-$manager.log" &
   game=$!
-  fail() { echo "$1"; kill "$game" $wm 2>/dev/null; exit 1; }
   window=""
   for i in $(seq 30); do
     window=$(xdotool search --onlyvisible --name "^Tessivane\$" 2>/dev/null | head -n 1)
@@ -44,16 +46,6 @@ session='
   done
   [ -n "$window" ] || fail "no window titled Tessivane"
   sleep 1
-  # Pixels that differ between two screenshots half a second apart: the picture is alive. A slow
-  # machine (a sanitizer build) may still be loading the pictures: a few tries, ten seconds at most.
-  changes() {
-    for try in $(seq 20); do
-      n=$("$grab" "$work/$1-a.png" "$work/$1-b.png" 500) || fail "no screenshot"
-      [ "$n" -gt 1000 ] && break
-    done
-    echo "$1: $n pixels changed"
-    [ "$n" -gt 1000 ] || fail "$1: the picture on the screen does not change"
-  }
   changes "wm-$manager-before-move"
   xdotool windowmove "$window" 120 80
   sleep 1
@@ -63,19 +55,6 @@ session='
     sleep 1
     kill -0 "$game" 2>/dev/null || fail "Alt+F4 ended the game"
     changes "wm-$manager-after-alt-f4"
-    # The ship sits at the bottom in the middle: its volley shows as a bright beam just above it.
-    # firing NAME yes|no [TRIES]: the beam is (or is not) there, looking again up to TRIES times.
-    firing() {
-      for try in $(seq "${3:-1}"); do
-        n=$("$grab" --bright "$work/$1.png" 380 400 420 510) || fail "no screenshot"
-        if [ "$2" = yes ] && [ "$n" -gt 60 ]; then break; fi
-        if [ "$2" = no ] && [ "$n" -lt 30 ]; then break; fi
-        sleep 0.5
-      done
-      echo "$1: $n bright pixels above the ship"
-      if [ "$2" = yes ]; then [ "$n" -gt 60 ] || fail "$1: the ship does not fire"; fi
-      if [ "$2" = no ]; then [ "$n" -lt 30 ] || fail "$1: the ship still fires"; fi
-    }
     xdotool keydown Return; sleep 0.2; xdotool keyup Return
     sleep 1
     firing stage1-no-key no 10
@@ -87,13 +66,10 @@ session='
     xdotool keyup Shift_R; sleep 0.6
     firing stage1-both-up no 6
   fi
-  xdotool keydown Escape; sleep 0.2; xdotool keyup Escape
-  wait "$game"; status=$?
-  [ -n "$wm" ] && kill "$wm" 2>/dev/null
-  [ "$status" -eq 0 ] || { echo "Escape: status $status"; exit 1; }
+  escape_ends "wm-$manager"
 '
 for manager in no yes; do
-  xvfb-run -a -s "-screen 0 800x600x24" sh -c "$session" sh "$program" "$grab" "$work" "$manager" || exit 1
+  xvfb-run -a -s "-screen 0 800x600x24" sh -c "$session" sh "$program" "$grab" "$work" "$checks" "$manager" || exit 1
 done
 
 # The error box: the program copied beside an asset tree that lacks SOUND/SHOT.WAV.
@@ -107,12 +83,12 @@ ln -s "$top/MIDI" "$box/MIDI"
 ln -s "$top/SOUND/BOM.WAV" "$box/SOUND/BOM.WAV"
 xvfb-run -a -s "-screen 0 800x600x24" sh -c '
   program="$1"; grab="$2"; work="$3"
+  . "$4"
   openbox >"$work/openbox-box.log" 2>&1 &
   wm=$!
   sleep 1
   SDL_AUDIODRIVER=dummy "$program" 2>"$work/program-box.log" &
   game=$!
-  fail() { echo "$1"; kill "$game" "$wm" 2>/dev/null; exit 1; }
   # The box takes the focus from the game window when it comes up.
   game_window="" ; box_window=""
   for i in $(seq 30); do
@@ -130,14 +106,6 @@ xvfb-run -a -s "-screen 0 800x600x24" sh -c '
   [ "$(xdotool getactivewindow 2>/dev/null)" = "$box_window" ] &&
     fail "the error box ($(xdotool getwindowname "$box_window")) did not answer the click"
   kill -0 "$game" 2>/dev/null || fail "the game ended after the error box"
-  for try in $(seq 20); do
-    n=$("$grab" "$work/after-box-a.png" "$work/after-box-b.png" 500) || fail "no screenshot"
-    [ "$n" -gt 1000 ] && break
-  done
-  echo "after the error box: $n pixels changed"
-  [ "$n" -gt 1000 ] || fail "after the error box the picture does not change"
-  xdotool keydown Escape; sleep 0.2; xdotool keyup Escape
-  wait "$game"; status=$?
-  kill "$wm" 2>/dev/null
-  [ "$status" -eq 0 ] || { echo "Escape after the error box: status $status"; exit 1; }
-' sh "$box/$(basename "$program")" "$grab" "$work" || exit 1
+  changes after-error-box
+  escape_ends after-error-box
+' sh "$box/$(basename "$program")" "$grab" "$work" "$checks" || exit 1

@@ -7,14 +7,16 @@
 //   screen_grab --bright PICTURE.png LEFT TOP RIGHT BOTTOM
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <png.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
+
+#include "platform/png_writer.h"
 
 namespace {
 
@@ -47,26 +49,14 @@ bool Grab(Display* display, Picture& out) {
   return true;
 }
 
+// Written through the game's own PNG writer (5-6-5: enough to look at; the counts use the grab itself).
 bool WritePng(const char* path, const Picture& picture) {
-  std::FILE* f = std::fopen(path, "wb");
-  if (f == nullptr) return false;
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  png_infop info = png ? png_create_info_struct(png) : nullptr;
-  if (png == nullptr || info == nullptr || setjmp(png_jmpbuf(png))) {
-    png_destroy_write_struct(&png, &info);
-    std::fclose(f);
-    return false;
+  std::vector<std::uint16_t> pixels(static_cast<std::size_t>(picture.width) * picture.height);
+  for (std::size_t i = 0; i < pixels.size(); ++i) {
+    const unsigned char* p = picture.rgb.data() + i * 3;
+    pixels[i] = static_cast<std::uint16_t>(((p[0] >> 3) << 11) | ((p[1] >> 2) << 5) | (p[2] >> 3));
   }
-  png_init_io(png, f);
-  png_set_IHDR(png, info, static_cast<png_uint_32>(picture.width), static_cast<png_uint_32>(picture.height), 8,
-               PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  png_write_info(png, info);
-  for (int y = 0; y < picture.height; ++y) {
-    png_write_row(png, picture.rgb.data() + static_cast<std::size_t>(y) * picture.width * 3);
-  }
-  png_write_end(png, nullptr);
-  png_destroy_write_struct(&png, &info);
-  return std::fclose(f) == 0;
+  return plat::WritePngRgb565(path, pixels.data(), picture.width, picture.height, picture.width);
 }
 
 }  // namespace
