@@ -58,6 +58,9 @@ int ReadWaveFile(const char* path, std::uint8_t** format, std::uint32_t* formatS
                  std::uint32_t* sampleSize);
 void FreeWaveBlock(std::uint8_t* block);
 
+// Readies the music device at start-up, so that starting the first piece costs nothing and the
+// device's own start-up is over before the game seeds its random numbers.
+void PrepareMusic();
 void PlayMusic(const char* name, int loop);
 void StopMusic();
 void ReplayMusic();

@@ -21,6 +21,8 @@ void SendWithNotice(const char* command) {
 
 }  // namespace
 
+void PrepareMusic() { plat::PrepareSequencer(); }
+
 void ResetMusic() {
   MusicState.musicOpen = 0;
   MusicState.musicLoop = 1;

@@ -5,6 +5,7 @@
 
 #include "config/geometry.h"
 #include "framework/el_input.h"
+#include "framework/el_sound.h"
 #include "framework/el_system.h"
 #include "game/assets.h"
 #include "game/scene.h"
@@ -69,6 +70,7 @@ int WinMain(int instance, int, const char* commandLine, int) {
   const char* title = kWindowTitle;
   elSystem::InitGlobals();
   if (elSystem::CheckSingleInstance(title) == 0) return 0;
+  elSound::PrepareMusic();
   std::strncpy(commandLineCopy, commandLine ? commandLine : "", sizeof commandLineCopy - 1);
 
   plat::RegisterWindowClass(plat::WindowClass{kWindowClass, elSystem::WindowProc, true});

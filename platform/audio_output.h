@@ -5,11 +5,15 @@
 
 namespace plat::audio::output {
 
-// False when there is no audio device.
-bool Open();
+// Opens the audio device. With none, `silentIfNone` opens a silent output instead: the mixer still
+// runs on the clock (so music keeps its time and its end notices) and nothing is heard. False when
+// nothing was opened.
+bool Open(bool silentIfNone);
+// True when what is open is the silent stand-in.
+bool Silent();
 void Close();
-// Renders what is due up to the present moment (virtual outputs); nothing for a real device. Called on
-// the main thread without the mixer's lock held.
+// Renders what is due up to the present moment (virtual and silent outputs); nothing for a real
+// device. Called on the main thread without the mixer's lock held.
 void CatchUp();
 
 }  // namespace plat::audio::output

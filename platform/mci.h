@@ -34,6 +34,10 @@ constexpr std::uint32_t kMciDeviceId = 1;
 using MciObserver = void (*)(const char* command, std::uint32_t result, const char* answer);
 void SetMciObserver(MciObserver observer);
 
+// Gets the sequencer ready ahead of the first open: makes its synthesizer now and loads the soundfont
+// in the background. Without it the first open does this itself.
+void PrepareSequencer();
+
 std::uint32_t MciSendString(const char* command, char* answer, std::size_t answerSize, WindowHandle notifyWindow);
 
 }  // namespace plat

@@ -1,5 +1,10 @@
 // The MIDI sequencer behind the command strings (mci.h): one standard MIDI file played by FluidSynth
 // with the General MIDI soundfont, rendered by the mixer into the common stream.
+//
+// Threads: the commands run on the main thread; the synthesizer and its player belong to whoever
+// renders the mix (SDL's audio thread, or the main thread for the headless host and for a silent
+// output). The two meet only in a small mailbox guarded by a lock that neither holds for longer than a
+// copy, so no command ever waits for the synthesizer.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -10,14 +15,23 @@ namespace plat::audio::sequencer {
 
 constexpr const char* kDefaultSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
-// Called by the mixer with its lock held: adds `frames` interleaved stereo frames of the playing piece
+// Makes the synthesizer (on the calling thread) and starts loading the soundfont on a thread of its
+// own. Idempotent; the first open does it when nobody did.
+void Start();
+
+// Called by the mixer, outside its lock: adds `frames` interleaved stereo frames of the playing piece
 // into `mix`, and notes the end of the piece.
 void RenderAdd(float* mix, int frames);
 
-// Closes the piece and frees the synthesizer (ResetAll).
+// True while one render of the synthesizer has run for longer than a second: the output must not wait
+// for the thread that renders.
+bool RendererStuck();
+
+// Closes the piece (headless host: the main thread renders, so its player goes too).
 void Reset();
 
 // The soundfont to load (tests point it at a missing file); the default is kDefaultSoundFont.
+// Only with no output open.
 void SetSoundFontPath(const char* path);
 
 }  // namespace plat::audio::sequencer

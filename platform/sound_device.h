@@ -63,12 +63,16 @@ bool SetSoundBufferVolume(SoundBuffer buffer, int volume);
 bool SoundBufferPlaying(SoundBuffer buffer);
 
 // ---- the mixer, for the outputs and the sequencer ------------------------------------------------
-// Fills `frames` stereo frames (interleaved) with everything that plays, and advances it all.
+// Fills `frames` stereo frames (interleaved) with everything that plays, and advances it all. The
+// sounds are summed under the mixer's lock, the music is added outside it, and a soft limiter bends
+// the loudest samples so that the sum stays under full scale.
 void Mix(std::int16_t* out, int frames);
 
 // The output is opened by the first user (the sound device or the sequencer) and closed with the last.
-bool AcquireOutput();
+// The sound device needs a real device; the sequencer takes a silent output when there is none.
+bool AcquireOutput(bool silentIfNone = false);
 void ReleaseOutput();
+bool OutputRunning();
 
 // Holds the mixer's lock (after letting a virtual output catch up to the present).
 class MixerLock {

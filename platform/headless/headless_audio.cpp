@@ -19,8 +19,8 @@ constexpr int kChunkFrames = 1024;
 struct AudioHost {
   bool devicePresent = true;
   bool open = false;
-  std::int64_t openedAt = 0;      // virtual nanoseconds
-  std::int64_t renderedFrames = 0;
+  bool silent = false;             // no device: rendered on the clock, nothing kept
+  std::int64_t renderedFrames = 0;  // frames of the host's clock (from its time 0) rendered so far
   std::int64_t keepFrames = 120LL * plat::audio::kOutputRate;
   bool rendering = true;
   std::vector<std::int16_t> samples;  // interleaved stereo, from the opening on; room for keepFrames
@@ -39,11 +39,11 @@ struct ObserverInstaller {
 };
 const ObserverInstaller observerInstaller;
 
+// The output's frames count from the clock's time 0, not from the opening, so a piece opened at the
+// same moment is cut into the same blocks whether or not a sound device opened the output earlier.
 std::int64_t DueFrames() {
-  const AudioHost& a = A();
-  const std::int64_t elapsed = std::max<std::int64_t>(0, Nanoseconds() - a.openedAt);
-  return elapsed / 1000000000 * plat::audio::kOutputRate +
-         (elapsed % 1000000000) * plat::audio::kOutputRate / 1000000000;
+  const std::int64_t now = std::max<std::int64_t>(0, Nanoseconds());
+  return now / 1000000000 * plat::audio::kOutputRate + (now % 1000000000) * plat::audio::kOutputRate / 1000000000;
 }
 
 void RecordCommand(const char* command, std::uint32_t result, const char*) {
@@ -112,22 +112,25 @@ namespace plat::audio::output {
 using plat::headless::A;
 using plat::headless::kChunkFrames;
 
-bool Open() {
+bool Open(bool silentIfNone) {
   auto& a = A();
-  if (!a.devicePresent) return false;
+  if (!a.devicePresent && !silentIfNone) return false;
   a.open = true;
-  a.openedAt = plat::headless::Nanoseconds();
-  a.renderedFrames = 0;
+  a.silent = !a.devicePresent;
+  a.renderedFrames = plat::headless::DueFrames();
   // All the room the kept samples may take, at once: growing it while the game runs would copy
   // everything kept so far in the middle of a frame. Pages are only touched as samples arrive.
   std::vector<std::int16_t>().swap(a.samples);
-  if (a.rendering) a.samples.reserve(static_cast<std::size_t>(a.keepFrames) * kOutputChannels);
+  if (a.rendering && !a.silent) a.samples.reserve(static_cast<std::size_t>(a.keepFrames) * kOutputChannels);
   return true;
 }
+
+bool Silent() { return A().silent; }
 
 void Close() {
   CatchUp();
   A().open = false;
+  A().silent = false;
 }
 
 void CatchUp() {
@@ -142,10 +145,11 @@ void CatchUp() {
   while (a.renderedFrames < due) {
     const int n = static_cast<int>(std::min<std::int64_t>(kChunkFrames, due - a.renderedFrames));
     plat::audio::Mix(chunk, n);
+    a.renderedFrames += n;
+    if (a.silent) continue;
     const std::int64_t room = a.keepFrames - static_cast<std::int64_t>(a.samples.size() / kOutputChannels);
     const std::int64_t kept = std::clamp<std::int64_t>(room, 0, n);
     a.samples.insert(a.samples.end(), chunk, chunk + kept * kOutputChannels);
-    a.renderedFrames += n;
   }
 }
 

@@ -69,7 +69,8 @@ namespace plat::headless {
 // The host renders the sound output into memory on the virtual clock (44100 Hz, interleaved stereo,
 // 16-bit), from the moment the output opens (the first sound device or music piece) on.
 // Whether the host has an audio device (default: yes). Without one, the sound device cannot be
-// made and music cannot be opened: the game runs silent.
+// made, and music plays on a silent output: it keeps its time and sends its end notices as with a
+// device, and nothing is rendered into memory.
 void SetAudioDevice(bool present);
 bool AudioOutputOpen();
 // Everything rendered so far (rendering first what is due up to the present virtual time).

@@ -1,16 +1,23 @@
-// The MIDI sequencer device and its command strings. Commands run on the main thread under the mixer's
-// lock; the mixer renders the synthesizer on the audio thread and only notes the end of a piece in an
-// atomic, which DeliverNotifications (main thread, from the event pump) turns into MM_MCINOTIFY.
+// The MIDI sequencer device and its command strings. The commands run on the main thread and only
+// ever hold the mailbox lock for a copy; whoever renders the mix (see midi_sequencer.h) owns the
+// synthesizer's player, starts it over, plays, stops and notes the end of the piece, which
+// DeliverNotifications (main thread, from the event pump) turns into MM_MCINOTIFY.
 #include <fluidsynth.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/audio_output.h"
 #include "platform/mci.h"
+#include "platform/midi_file.h"
 #include "platform/midi_sequencer.h"
 #include "platform/sound_device.h"
 #include "platform/window_system.h"
@@ -18,86 +25,174 @@
 namespace plat::audio::sequencer {
 namespace {
 
-constexpr std::size_t kMaxMidiFileBytes = 4u << 20;
 constexpr double kSynthGain = 0.6;
 constexpr int kMaxTokens = 8;
 constexpr std::size_t kTokenSize = 512;
+// The end of a piece is looked for every this many frames of the synthesizer's own output, so it is
+// found at the same sample however the mix is cut into chunks.
+constexpr std::uint64_t kEndCheckFrames = 256;
+constexpr std::int64_t kStuckMilliseconds = 1000;
+
+using Tune = std::shared_ptr<const std::vector<std::uint8_t>>;
+
+enum SynthState : int { kNoSynth = 0, kLoading = 1, kReady = 2, kFailed = -1 };
+
+// What the commands want; the renderer takes a copy before each block it renders.
+struct Mailbox {
+  std::uint32_t epoch = 0;  // a new epoch starts the piece over (open, seek, close)
+  bool open = false;
+  bool play = false;
+  std::uint32_t playSerial = 0;  // one per play command that starts the piece moving
+  Tune tune;
+};
+
+// The renderer's own state: only the thread that renders touches it.
+struct Renderer {
+  std::uint32_t epoch = 0;
+  std::uint32_t serial = 0;
+  bool playing = false;
+  bool atEnd = false;
+  fluid_player_t* player = nullptr;
+  Tune tune;
+  std::uint64_t frames = 0;  // rendered through the synthesizer so far
+};
 
 struct SequencerState {
   // Main thread only.
   std::string soundFontPath = kDefaultSoundFont;
   fluid_settings_t* settings = nullptr;
   fluid_synth_t* synth = nullptr;
-  std::vector<std::uint8_t> file;
+  std::thread loader;
   char alias[64] = {};
-  bool outputHeld = false;
-  // Shared with the mixer (under its lock).
   bool open = false;
-  fluid_player_t* player = nullptr;
+  bool outputHeld = false;
   bool playing = false;
-  bool atEnd = false;
-  WindowHandle notifyWindow = kNoWindow;  // the pending play's notice goes here
-  // Set by the mixer, taken by DeliverNotifications.
-  std::atomic<WindowHandle> endedWindow{kNoWindow};
+  std::uint32_t playSerial = 0;
+  WindowHandle notifyWindow = kNoWindow;  // the running play's notice goes here
+  WindowHandle endNotice = kNoWindow;     // an end seen, not yet posted
+  // Shared.
+  std::atomic<int> synthState{kNoSynth};
+  std::mutex mailLock;
+  Mailbox mail;
+  std::atomic<std::uint32_t> endedSerial{0};
+  std::atomic<std::int64_t> renderingSince{0};
+  Renderer renderer;
 };
 
+// Never destroyed: an audio thread may still be rendering while the program exits.
 SequencerState& S() {
-  static SequencerState state;
-  return state;
+  static SequencerState* state = new SequencerState;
+  return *state;
 }
 
 void QuietLog(int, const char*, void*) {}
 
-bool LoadSynth() {
-  SequencerState& s = S();
-  if (s.synth != nullptr) return true;
-  std::FILE* probe = std::fopen(s.soundFontPath.c_str(), "rb");
-  if (probe == nullptr) return false;
-  std::fclose(probe);
-  fluid_set_log_function(FLUID_WARN, QuietLog, nullptr);
-  fluid_set_log_function(FLUID_INFO, QuietLog, nullptr);
-  fluid_set_log_function(FLUID_DBG, QuietLog, nullptr);
-  s.settings = new_fluid_settings();
-  if (s.settings == nullptr) return false;
-  fluid_settings_setnum(s.settings, "synth.sample-rate", kOutputRate);
-  fluid_settings_setnum(s.settings, "synth.gain", kSynthGain);
-  fluid_settings_setint(s.settings, "synth.cpu-cores", 1);
-  s.synth = new_fluid_synth(s.settings);
-  if (s.synth == nullptr || fluid_synth_sfload(s.synth, s.soundFontPath.c_str(), 1) == FLUID_FAILED) {
-    if (s.synth != nullptr) delete_fluid_synth(s.synth);
-    delete_fluid_settings(s.settings);
-    s.synth = nullptr;
-    s.settings = nullptr;
-    return false;
-  }
-  return true;
+std::int64_t NowMilliseconds() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+      .count();
 }
 
-// A fresh player at the start of the piece (lock held).
-bool Rewind() {
+void JoinLoader() {
   SequencerState& s = S();
-  if (s.player != nullptr) delete_fluid_player(s.player);
-  s.player = new_fluid_player(s.synth);
-  if (s.player == nullptr) return false;
-  if (fluid_player_add_mem(s.player, s.file.data(), s.file.size()) != FLUID_OK) {
-    delete_fluid_player(s.player);
-    s.player = nullptr;
-    return false;
-  }
-  s.playing = false;
-  s.atEnd = false;
-  return true;
+  if (s.loader.joinable()) s.loader.join();
 }
 
-// Cuts the running play off (lock held); the pending notice becomes `code`.
-WindowHandle Halt(WindowHandle& noticeWindow) {
+bool WaitForSynth() {
+  Start();
+  JoinLoader();
+  return S().synthState.load() == kReady;
+}
+
+void FreeSynth() {
   SequencerState& s = S();
-  if (s.playing && s.player != nullptr) fluid_player_stop(s.player);
-  if (s.synth != nullptr) fluid_synth_all_notes_off(s.synth, -1);
+  JoinLoader();
+  if (s.synth != nullptr) delete_fluid_synth(s.synth);
+  if (s.settings != nullptr) delete_fluid_settings(s.settings);
+  s.synth = nullptr;
+  s.settings = nullptr;
+  s.synthState.store(kNoSynth);
+}
+
+template <typename Change>
+void Post(Change change) {
+  SequencerState& s = S();
+  std::lock_guard<std::mutex> lock(s.mailLock);
+  change(s.mail);
+}
+
+// ---- the renderer's side ------------------------------------------------------------------------
+
+void DropPlayer(Renderer& r) {
+  if (r.player != nullptr) {
+    fluid_player_stop(r.player);
+    delete_fluid_player(r.player);
+    fluid_synth_all_notes_off(S().synth, -1);
+  }
+  r.player = nullptr;
+  r.tune.reset();
+  r.playing = false;
+  r.atEnd = false;
+}
+
+// A fresh player at the start of the tune; none when the player refuses it (the piece then stays
+// silent and never ends, so nothing starts it over and over).
+void BuildPlayer(Renderer& r, const Tune& tune) {
+  r.tune = tune;
+  r.player = new_fluid_player(S().synth);
+  if (r.player == nullptr) return;
+  if (fluid_player_add_mem(r.player, tune->data(), tune->size()) != FLUID_OK) {
+    delete_fluid_player(r.player);
+    r.player = nullptr;
+  }
+}
+
+bool PieceEnded(fluid_player_t* player) {
+  const int total = fluid_player_get_total_ticks(player);
+  return (total > 0 && fluid_player_get_current_tick(player) >= total) ||
+         fluid_player_get_status(player) == FLUID_PLAYER_DONE;
+}
+
+void ApplyMail(Renderer& r, const Mailbox& m) {
+  SequencerState& s = S();
+  if (m.epoch != r.epoch) {
+    r.epoch = m.epoch;
+    DropPlayer(r);
+    if (m.open && m.tune) BuildPlayer(r, m.tune);
+  }
+  if (r.player == nullptr) return;
+  if (m.play && m.playSerial != r.serial) {
+    r.serial = m.playSerial;
+    if (r.atEnd) {
+      s.endedSerial.store(r.serial);  // playing from the end finishes at once
+    } else if (!r.playing && fluid_player_play(r.player) == FLUID_OK) {
+      r.playing = true;
+    }
+  } else if (!m.play && r.playing) {
+    fluid_player_stop(r.player);
+    fluid_synth_all_notes_off(s.synth, -1);
+    r.playing = false;
+  }
+}
+
+// ---- the main thread's side ---------------------------------------------------------------------
+
+// Takes an end the renderer noted for the running play.
+void NoteEnd() {
+  SequencerState& s = S();
+  if (!s.playing || s.endedSerial.load() != s.playSerial) return;
   s.playing = false;
-  noticeWindow = s.notifyWindow;
+  if (s.notifyWindow != kNoWindow) s.endNotice = s.notifyWindow;
   s.notifyWindow = kNoWindow;
-  return noticeWindow;
+}
+
+// Cuts the running play off; its pending notice (returned) becomes an abort.
+WindowHandle Halt() {
+  SequencerState& s = S();
+  NoteEnd();
+  const WindowHandle window = s.notifyWindow;
+  s.notifyWindow = kNoWindow;
+  s.playing = false;
+  return window;
 }
 
 void Notify(WindowHandle window, WParam code) {
@@ -112,7 +207,7 @@ bool ReadMidiFile(const char* path, std::vector<std::uint8_t>& out) {
   std::size_t n = 0;
   bool ok = true;
   while ((n = std::fread(block, 1, sizeof block, f)) > 0) {
-    if (out.size() + n > kMaxMidiFileBytes) {
+    if (out.size() + n > midi::kMaxFileBytes) {
       ok = false;
       break;
     }
@@ -120,10 +215,6 @@ bool ReadMidiFile(const char* path, std::vector<std::uint8_t>& out) {
   }
   std::fclose(f);
   return ok;
-}
-
-bool LooksLikeMidi(const std::vector<std::uint8_t>& file) {
-  return file.size() >= 14 && std::memcmp(file.data(), "MThd", 4) == 0;
 }
 
 // ---- command strings ----------------------------------------------------------------------------
@@ -186,45 +277,37 @@ std::uint32_t Open(const Command& c) {
   if (s.open) return Is(alias, s.alias) ? MCIERR_DUPLICATE_ALIAS : MCIERR_HARDWARE;
   std::vector<std::uint8_t> file;
   if (!ReadMidiFile(c.tokens[1], file)) return MCIERR_FILE_NOT_FOUND;
-  if (!LooksLikeMidi(file)) return MCIERR_INVALID_FILE;
-  if (!AcquireOutput()) return MCIERR_HARDWARE;
-  if (!LoadSynth()) {
-    ReleaseOutput();
-    return MCIERR_HARDWARE;
-  }
-  bool ready = false;
-  {
-    MixerLock lock;
-    s.file = std::move(file);
-    ready = Rewind();
-    if (ready) {
-      std::strcpy(s.alias, alias);
-      s.open = true;
-    } else {
-      s.file.clear();
-    }
-  }
-  if (!ready) {
-    ReleaseOutput();  // outside the lock: closing a device waits for its audio thread
-    return MCIERR_INVALID_FILE;
-  }
+  auto tune = std::make_shared<std::vector<std::uint8_t>>();
+  if (!midi::PlayableMidiFile(file.data(), file.size(), *tune)) return MCIERR_INVALID_FILE;
+  if (!WaitForSynth()) return MCIERR_HARDWARE;
+  // The sequencer keeps time without a sound device too: its notices drive the game's looping.
+  if (!AcquireOutput(true)) return MCIERR_HARDWARE;
+  output::CatchUp();
+  Post([&](Mailbox& m) {
+    ++m.epoch;
+    m.open = true;
+    m.play = false;
+    m.tune = std::move(tune);
+  });
+  std::strcpy(s.alias, alias);
+  s.open = true;
+  s.playing = false;
   s.outputHeld = true;
   return 0;
 }
 
 void CloseDevice(WindowHandle& aborted) {
   SequencerState& s = S();
-  {
-    MixerLock lock;
-    Halt(aborted);
-    if (s.player != nullptr) delete_fluid_player(s.player);
-    s.player = nullptr;
-    s.open = false;
-    s.atEnd = false;
-    s.alias[0] = '\0';
-    s.file.clear();
-    s.file.shrink_to_fit();
-  }
+  output::CatchUp();
+  aborted = Halt();
+  Post([](Mailbox& m) {
+    ++m.epoch;
+    m.open = false;
+    m.play = false;
+    m.tune.reset();
+  });
+  s.open = false;
+  s.alias[0] = '\0';
   if (s.outputHeld) ReleaseOutput();
   s.outputHeld = false;
 }
@@ -236,43 +319,43 @@ std::uint32_t Execute(const Command& c, char* answer, std::size_t answerSize, Wi
   if (Is(verb, "open")) return Open(c);
   if (!s.open || !Is(c.tokens[1], s.alias)) return MCIERR_INVALID_DEVICE_NAME;
   WindowHandle aborted = kNoWindow;
-  std::uint32_t result = 0;
   if (Is(verb, "seek")) {
     if (c.count != 4 || !Is(c.tokens[2], "to") || !Is(c.tokens[3], "start")) return MCIERR_UNRECOGNIZED_COMMAND;
-    MixerLock lock;
-    Halt(aborted);
-    if (!Rewind()) result = MCIERR_HARDWARE;
+    output::CatchUp();
+    aborted = Halt();
+    Post([](Mailbox& m) {
+      ++m.epoch;
+      m.play = false;
+    });
   } else if (Is(verb, "play")) {
     const bool notify = c.count == 3 && Is(c.tokens[2], "notify");
     if (c.count > 3 || (c.count == 3 && !notify)) return MCIERR_UNRECOGNIZED_COMMAND;
+    output::CatchUp();
+    NoteEnd();
     WindowHandle superseded = kNoWindow;
-    {
-      MixerLock lock;
-      if (notify) {
-        superseded = s.notifyWindow;
-        s.notifyWindow = notifyWindow;
-      }
-      if (s.atEnd) {
-        // Playing from the end finishes at once.
-        if (s.notifyWindow != kNoWindow) s.endedWindow.store(s.notifyWindow);
-        s.notifyWindow = kNoWindow;
-      } else if (!s.playing) {
-        if (s.player == nullptr || fluid_player_play(s.player) != FLUID_OK) {
-          result = MCIERR_HARDWARE;
-        } else {
-          s.playing = true;
-        }
-      }
+    if (notify) {
+      superseded = s.notifyWindow;
+      s.notifyWindow = notifyWindow;
+    }
+    if (!s.playing) {
+      s.playing = true;
+      const std::uint32_t serial = ++s.playSerial;
+      Post([serial](Mailbox& m) {
+        m.play = true;
+        m.playSerial = serial;
+      });
     }
     Notify(superseded, MCI_NOTIFY_SUPERSEDED);
   } else if (Is(verb, "status")) {
     if (c.count != 3 || !Is(c.tokens[2], "mode")) return MCIERR_UNRECOGNIZED_COMMAND;
-    MixerLock lock;
+    output::CatchUp();
+    NoteEnd();
     return Answer(answer, answerSize, s.playing ? "playing" : "stopped");
   } else if (Is(verb, "stop")) {
     if (c.count != 2) return MCIERR_UNRECOGNIZED_COMMAND;
-    MixerLock lock;
-    Halt(aborted);
+    output::CatchUp();
+    aborted = Halt();
+    Post([](Mailbox& m) { m.play = false; });
   } else if (Is(verb, "close")) {
     if (c.count != 2) return MCIERR_UNRECOGNIZED_COMMAND;
     CloseDevice(aborted);
@@ -280,18 +363,65 @@ std::uint32_t Execute(const Command& c, char* answer, std::size_t answerSize, Wi
     return MCIERR_UNRECOGNIZED_COMMAND;
   }
   Notify(aborted, MCI_NOTIFY_ABORTED);
-  return result;
+  return 0;
 }
 
 }  // namespace
 
+void Start() {
+  SequencerState& s = S();
+  if (s.synthState.load() != kNoSynth) return;
+  for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG}) {
+    fluid_set_log_function(level, QuietLog, nullptr);  // a bad file is our refusal, not a message
+  }
+  std::FILE* probe = std::fopen(s.soundFontPath.c_str(), "rb");
+  if (probe == nullptr) {
+    s.synthState.store(kFailed);
+    return;
+  }
+  std::fclose(probe);
+  s.settings = new_fluid_settings();
+  if (s.settings != nullptr) {
+    fluid_settings_setnum(s.settings, "synth.sample-rate", kOutputRate);
+    fluid_settings_setnum(s.settings, "synth.gain", kSynthGain);
+    fluid_settings_setint(s.settings, "synth.cpu-cores", 1);
+    // Making the synthesizer draws numbers from the C library's generator; that happens here, before
+    // the game seeds it.
+    s.synth = new_fluid_synth(s.settings);
+  }
+  if (s.synth == nullptr) {
+    s.synthState.store(kFailed);
+    return;
+  }
+  s.synthState.store(kLoading);
+  static bool joinAtExit = false;
+  if (!joinAtExit) {
+    joinAtExit = true;
+    std::atexit(JoinLoader);
+  }
+  s.loader = std::thread([path = s.soundFontPath, synth = s.synth]() {
+    const bool loaded = fluid_synth_sfload(synth, path.c_str(), 1) != FLUID_FAILED;
+    S().synthState.store(loaded ? kReady : kFailed);
+  });
+}
+
 void RenderAdd(float* mix, int frames) {
   SequencerState& s = S();
-  if (!s.open || s.synth == nullptr) return;
-  float left[512];
-  float right[512];
+  if (s.synthState.load() != kReady) return;
+  Mailbox mail;
+  {
+    std::lock_guard<std::mutex> lock(s.mailLock);
+    mail = s.mail;
+  }
+  Renderer& r = s.renderer;
+  ApplyMail(r, mail);
+  if (!mail.open) return;
+  float left[kEndCheckFrames];
+  float right[kEndCheckFrames];
+  s.renderingSince.store(NowMilliseconds());
   while (frames > 0) {
-    const int n = frames < 512 ? frames : 512;
+    const auto room = static_cast<int>(kEndCheckFrames - r.frames % kEndCheckFrames);
+    const int n = frames < room ? frames : room;
     fluid_synth_write_float(s.synth, n, left, 0, 1, right, 0, 1);
     for (int i = 0; i < n; ++i) {
       mix[2 * i] += left[i];
@@ -299,29 +429,30 @@ void RenderAdd(float* mix, int frames) {
     }
     mix += 2 * n;
     frames -= n;
-    if (!s.playing || s.player == nullptr) continue;
-    const int total = fluid_player_get_total_ticks(s.player);
-    const bool ended = (total > 0 && fluid_player_get_current_tick(s.player) >= total) ||
-                       fluid_player_get_status(s.player) == FLUID_PLAYER_DONE;
-    if (!ended) continue;
-    fluid_player_stop(s.player);
+    r.frames += static_cast<std::uint64_t>(n);
+    if (!r.playing || r.frames % kEndCheckFrames != 0 || !PieceEnded(r.player)) continue;
+    fluid_player_stop(r.player);
     fluid_synth_all_notes_off(s.synth, -1);
-    s.playing = false;
-    s.atEnd = true;
-    if (s.notifyWindow != kNoWindow) s.endedWindow.store(s.notifyWindow);
-    s.notifyWindow = kNoWindow;
+    r.playing = false;
+    r.atEnd = true;
+    s.endedSerial.store(r.serial);
   }
+  s.renderingSince.store(0);
+}
+
+bool RendererStuck() {
+  const std::int64_t since = S().renderingSince.load();
+  return since != 0 && NowMilliseconds() - since > kStuckMilliseconds;
 }
 
 void Reset() {
   SequencerState& s = S();
   WindowHandle ignored = kNoWindow;
-  CloseDevice(ignored);
-  s.endedWindow.store(kNoWindow);
-  if (s.synth != nullptr) delete_fluid_synth(s.synth);
-  if (s.settings != nullptr) delete_fluid_settings(s.settings);
-  s.synth = nullptr;
-  s.settings = nullptr;
+  if (s.open) CloseDevice(ignored);
+  s.endNotice = kNoWindow;
+  s.playing = false;
+  // Nobody renders once every output is closed: the player can go from here.
+  if (!OutputRunning() && s.synthState.load() == kReady) DropPlayer(s.renderer);
 }
 
 void SetSoundFontPath(const char* path) {
@@ -329,6 +460,8 @@ void SetSoundFontPath(const char* path) {
   const std::string wanted = path != nullptr ? path : kDefaultSoundFont;
   if (wanted == s.soundFontPath) return;
   Reset();
+  if (s.synthState.load() == kReady) DropPlayer(s.renderer);
+  FreeSynth();
   s.soundFontPath = wanted;
 }
 
@@ -338,7 +471,10 @@ namespace plat::audio {
 
 void DeliverNotifications() {
   output::CatchUp();
-  const WindowHandle window = sequencer::S().endedWindow.exchange(kNoWindow);
+  sequencer::SequencerState& s = sequencer::S();
+  sequencer::NoteEnd();
+  const WindowHandle window = s.endNotice;
+  s.endNotice = kNoWindow;
   if (window != kNoWindow) plat::PostMessage(window, MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, kMciDeviceId);
 }
 
@@ -356,6 +492,8 @@ std::uint32_t Run(const char* command, char* answer, std::size_t answerSize, Win
   return audio::sequencer::Execute(parsed, answer, answerSize, notifyWindow);
 }
 }  // namespace
+
+void PrepareSequencer() { audio::sequencer::Start(); }
 
 void SetMciObserver(MciObserver newObserver) { observer = newObserver; }
 

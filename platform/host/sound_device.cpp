@@ -17,6 +17,10 @@ constexpr std::uint32_t kMaxBufferBytes = 0x0FFFFFFF;
 constexpr int kMinFrequency = 100;
 constexpr int kMaxFrequency = 200000;
 constexpr int kMixChunk = 512;
+// The soft limiter: the mix passes untouched up to kKneeLevel; above it a sample is bent smoothly
+// towards kCeiling, which it never reaches, so no sum of sounds and music clips at full scale.
+constexpr float kKneeLevel = 0.75f;
+constexpr float kCeiling = 0.99f;
 
 struct BufferRecord {
   bool used = false;
@@ -116,15 +120,19 @@ MixerLock::MixerLock() {
 }
 MixerLock::~MixerLock() { D().mutex.unlock(); }
 
-bool AcquireOutput() {
+bool AcquireOutput(bool silentIfNone) {
   DeviceState& d = D();
   if (d.outputUsers == 0) {
-    d.outputOpen = output::Open();
+    d.outputOpen = output::Open(silentIfNone);
     if (!d.outputOpen) return false;
+  } else if (!silentIfNone && output::Silent()) {
+    return false;  // the sound device needs a real one
   }
   ++d.outputUsers;
   return true;
 }
+
+bool OutputRunning() { return D().outputOpen; }
 
 void ReleaseOutput() {
   DeviceState& d = D();
@@ -137,7 +145,7 @@ void ReleaseOutput() {
 
 bool CreateSoundDevice() {
   if (D().deviceExists) return true;
-  if (!AcquireOutput()) return false;
+  if (!AcquireOutput(false)) return false;
   MixerLock lock;
   D().deviceExists = true;
   return true;
@@ -274,20 +282,31 @@ bool SoundBufferPlaying(SoundBuffer buffer) {
   return b != nullptr && b->playing;
 }
 
+float SoftLimit(float v) {
+  if (std::isnan(v)) return 0.0f;
+  const float size = std::fabs(v);
+  if (size <= kKneeLevel) return v;
+  const float room = kCeiling - kKneeLevel;
+  const float bent = kKneeLevel + room * std::tanh((size - kKneeLevel) / room);
+  return v < 0.0f ? -bent : bent;
+}
+
 void Mix(std::int16_t* out, int frames) {
   DeviceState& d = D();
   float mix[kMixChunk * kOutputChannels];
-  std::lock_guard<std::mutex> lock(d.mutex);
   while (frames > 0) {
     const int n = std::min(frames, kMixChunk);
     std::fill(mix, mix + n * kOutputChannels, 0.0f);
-    for (BufferRecord& b : d.buffers) {
-      if (b.used && b.playing && !b.locked && b.frames > 0) MixBuffer(b, mix, n);
+    {
+      std::lock_guard<std::mutex> lock(d.mutex);
+      for (BufferRecord& b : d.buffers) {
+        if (b.used && b.playing && !b.locked && b.frames > 0) MixBuffer(b, mix, n);
+      }
     }
+    // Outside the lock: a sound call on the main thread never waits for the synthesizer.
     sequencer::RenderAdd(mix, n);
     for (int i = 0; i < n * kOutputChannels; ++i) {
-      const float v = std::clamp(mix[i], -1.0f, 1.0f) * 32767.0f;
-      out[i] = static_cast<std::int16_t>(std::lrint(v));
+      out[i] = static_cast<std::int16_t>(std::lrint(SoftLimit(mix[i]) * 32767.0f));
     }
     out += n * kOutputChannels;
     frames -= n;
@@ -299,6 +318,7 @@ void ResetAll() {
   ReleaseSoundDevice();
   DeviceState& d = D();
   while (d.outputUsers > 0) ReleaseOutput();
+  sequencer::Reset();  // every output closed: nothing renders now
 }
 
 }  // namespace plat::audio

@@ -1,26 +1,34 @@
-// The SDL audio device as the sound output: SDL's audio thread pulls the shared mixer.
+// The SDL audio device as the sound output: SDL's audio thread pulls the shared mixer. Without a
+// device, a silent output runs the mixer from the main thread's event pump on the real clock, so the
+// music keeps its time (and its end notices) with nothing heard.
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/audio_output.h"
+#include "platform/midi_sequencer.h"
 #include "platform/sound_device.h"
 
 namespace plat::audio::output {
 namespace {
 
+constexpr int kSilentChunkFrames = 1024;
+// A pump that comes late renders at most this much of the time it missed.
+constexpr Uint64 kMaxCatchUpFrames = kOutputRate / 4;
+
 SDL_AudioDeviceID device = 0;
 bool subsystemStarted = false;
+bool silent = false;
+Uint64 silentStart = 0;  // performance counter at the silent output's opening
+Uint64 silentRendered = 0;
 
 void Callback(void*, Uint8* stream, int length) {
   const int frames = length / static_cast<int>(sizeof(std::int16_t) * kOutputChannels);
   plat::audio::Mix(reinterpret_cast<std::int16_t*>(stream), frames);
 }
 
-}  // namespace
-
-bool Open() {
-  if (device != 0) return true;
+bool OpenDevice() {
   if (!subsystemStarted) {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     subsystemStarted = true;
@@ -38,12 +46,40 @@ bool Open() {
   return true;
 }
 
+}  // namespace
+
+bool Open(bool silentIfNone) {
+  if (device != 0 || silent) return true;
+  if (OpenDevice()) return true;
+  if (!silentIfNone) return false;
+  silent = true;
+  silentStart = SDL_GetPerformanceCounter();
+  silentRendered = 0;
+  return true;
+}
+
+bool Silent() { return silent; }
+
 void Close() {
+  silent = false;
   if (device == 0) return;
-  SDL_CloseAudioDevice(device);
+  // Closing waits for the audio thread; one caught inside the synthesizer is left behind instead.
+  if (!plat::audio::sequencer::RendererStuck()) SDL_CloseAudioDevice(device);
   device = 0;
 }
 
-void CatchUp() {}
+void CatchUp() {
+  if (!silent) return;
+  const Uint64 elapsed = SDL_GetPerformanceCounter() - silentStart;
+  const Uint64 due = elapsed / SDL_GetPerformanceFrequency() * kOutputRate +
+                     elapsed % SDL_GetPerformanceFrequency() * kOutputRate / SDL_GetPerformanceFrequency();
+  if (due > silentRendered + kMaxCatchUpFrames) silentRendered = due - kMaxCatchUpFrames;
+  std::int16_t chunk[kSilentChunkFrames * kOutputChannels];
+  while (silentRendered < due) {
+    const int n = static_cast<int>(std::min<Uint64>(kSilentChunkFrames, due - silentRendered));
+    plat::audio::Mix(chunk, n);
+    silentRendered += static_cast<Uint64>(n);
+  }
+}
 
 }  // namespace plat::audio::output
