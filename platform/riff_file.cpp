@@ -24,7 +24,8 @@ std::uint32_t Le32(const std::uint8_t* p) {
 bool HasFormType(FourCC id) { return id == kFourCCRiff || id == kFourCCList; }
 
 // Reads the chunk header at the current position; false when it or its data reaches past `limit`.
-bool ReadHeader(MmioFile* file, MmioChunk& chunk, long limit) {
+// An outermost chunk that claims more than the file holds is taken to end with the file instead.
+bool ReadHeader(MmioFile* file, MmioChunk& chunk, long limit, bool outermost) {
   std::uint8_t header[8];
   const long start = file->position;
   if (start + 8 > limit || MmioRead(file, header, 8) != 8) return false;
@@ -32,7 +33,10 @@ bool ReadHeader(MmioFile* file, MmioChunk& chunk, long limit) {
   chunk.cksize = Le32(header + 4);
   chunk.dwDataOffset = static_cast<std::uint32_t>(start + 8);
   chunk.fccType = 0;
-  if (static_cast<std::uint64_t>(chunk.dwDataOffset) + chunk.cksize > static_cast<std::uint64_t>(limit)) return false;
+  if (static_cast<std::uint64_t>(chunk.dwDataOffset) + chunk.cksize > static_cast<std::uint64_t>(limit)) {
+    if (!outermost) return false;
+    chunk.cksize = static_cast<std::uint32_t>(limit - static_cast<long>(chunk.dwDataOffset));
+  }
   if (HasFormType(chunk.ckid)) {
     std::uint8_t form[4];
     if (chunk.cksize < 4 || MmioRead(file, form, 4) != 4) return false;
@@ -98,7 +102,7 @@ bool MmioDescend(MmioFile* file, MmioChunk& chunk, const MmioChunk* parent, unsi
   const bool find = (flags & (MMIO_FINDCHUNK | MMIO_FINDRIFF)) != 0;
   for (;;) {
     MmioChunk found;
-    if (!ReadHeader(file, found, limit)) return false;
+    if (!ReadHeader(file, found, limit, parent == nullptr)) return false;
     const bool match = !find || (found.ckid == wantedId && ((flags & MMIO_FINDRIFF) == 0 || found.fccType == wantedType));
     if (match) {
       chunk = found;

@@ -1,7 +1,8 @@
 // Our RIFF file reader in the style of the classic buffered multimedia I/O: open, descend into a chunk
 // (the next one, or find one by id), ascend out of it, read, seek, and byte access through the read
 // buffer. Every chunk size is checked against the end of its parent chunk and of the file, so a
-// descend never yields a chunk that reaches past the data that exists.
+// descend never yields a chunk that reaches past the data that exists; an outermost chunk (the RIFF
+// chunk) that claims more than the file holds ends with the file.
 #pragma once
 #include <cstdint>
 #include <cstdio>

@@ -130,6 +130,26 @@ TEST_F(SoundObjectsTest, PlaysOutsideTheLoadedIdsDoNothing) {
   EXPECT_EQ(plat::headless::RenderedAudio().back(), 8000);
 }
 
+TEST_F(SoundObjectsTest, LoudSumsStayUnderFullScaleAndQuietSoundsPassUntouched) {
+  ASSERT_EQ(StartSound(), 1);
+  Write("SOUND/QUIET.WAV", PcmWave(4410, 8000));
+  Write("SOUND/LOUD.WAV", PcmWave(4410, -20000));
+  const int quiet = elSound::LoadObject("SOUND/QUIET.WAV", 1);
+  const int loud = elSound::LoadObject("SOUND/LOUD.WAV", 3);
+  elSound::Play(quiet, -1);
+  Pump(0.05);
+  const std::vector<std::int16_t>& s = plat::headless::RenderedAudio();
+  ASSERT_GT(s.size(), FrameAt(0.04) * 2);
+  EXPECT_NEAR(s[FrameAt(0.02) * 2], 8000, 1);
+  // Three copies at -20000 add up to 1.8 times full scale: bent under it, and still loud.
+  for (int i = 0; i < 3; ++i) elSound::Play(loud, -1);
+  Pump(0.05);
+  const auto [low, high] = std::minmax_element(s.begin() + FrameAt(0.06) * 2, s.begin() + FrameAt(0.09) * 2);
+  EXPECT_GT(*low, -32767);
+  EXPECT_LT(*low, -30000);
+  EXPECT_LE(*high, 0);
+}
+
 TEST_F(SoundObjectsTest, WithoutADeviceEverythingIsSilentAndQuiet) {
   EXPECT_EQ(StartSound(false), 0);
   Write("SOUND/S.WAV", PcmWave(4410, 8000));
