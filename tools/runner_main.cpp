@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -51,15 +52,27 @@ void WriteDumps(RunnerState& state, int frame) {
   }
 }
 
+// The longest run the runner takes: 46 hours of play.
+constexpr long long kMaxFrames = 10000000;
+
+// A whole number from `least` to kMaxFrames, digits only.
+bool ParseFrameNumber(const std::string& text, long long least, int& out) {
+  if (text.empty() || text.size() > 9) return false;
+  long long value = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return false;
+    value = value * 10 + (c - '0');
+  }
+  if (value < least || value > kMaxFrames) return false;
+  out = static_cast<int>(value);
+  return true;
+}
+
 // FRAME:FILE with FRAME a whole number from 0 and FILE not empty.
 bool ParseFrameAndFile(const std::string& value, int& frame, std::string& file) {
   const std::size_t colon = value.find(':');
-  if (colon == std::string::npos || colon == 0 || colon > 9 || colon + 1 == value.size()) return false;
-  frame = 0;
-  for (std::size_t i = 0; i < colon; ++i) {
-    if (value[i] < '0' || value[i] > '9') return false;
-    frame = frame * 10 + (value[i] - '0');
-  }
+  if (colon == std::string::npos || colon + 1 == value.size()) return false;
+  if (!ParseFrameNumber(value.substr(0, colon), 0, frame)) return false;
   file = value.substr(colon + 1);
   return true;
 }
@@ -113,7 +126,10 @@ int main(int argc, char** argv) {
     const std::string arg = argv[i];
     const bool hasValue = i + 1 < argc;
     if (arg == "--frames" && hasValue) {
-      frames = std::atoi(argv[++i]);
+      if (!ParseFrameNumber(argv[++i], 1, frames)) {
+        std::fprintf(stderr, "runner: --frames wants a whole number from 1 to %lld, got '%s'\n", kMaxFrames, argv[i]);
+        return Usage(argv[0]);
+      }
     } else if (arg == "--script" && hasValue) {
       scriptPath = argv[++i];
     } else if (arg == "--seed" && hasValue) {
@@ -125,10 +141,13 @@ int main(int argc, char** argv) {
     } else if (arg == "--assets" && hasValue) {
       assetsDir = argv[++i];
     } else if (arg == "--shot" && hasValue) {
-      const std::string value = argv[++i];
-      const std::size_t colon = value.find(':');
-      if (colon == std::string::npos) return Usage(argv[0]);
-      state.shots[std::atoi(value.substr(0, colon).c_str())] = value.substr(colon + 1);
+      int frame = 0;
+      std::string file;
+      if (!ParseFrameAndFile(argv[++i], frame, file)) {
+        std::fprintf(stderr, "runner: --shot wants FRAME:FILE.png, got '%s'\n", argv[i]);
+        return Usage(argv[0]);
+      }
+      state.shots[frame] = file;
     } else if (arg == "--dump" && hasValue) {
       int frame = 0;
       std::string file;
@@ -146,6 +165,11 @@ int main(int argc, char** argv) {
   plat::headless::SetCalendarTime(static_cast<std::time_t>(seed));
   plat::headless::SetProgramPath(assetsDir + "/" + std::string(argv[0]).substr(std::string(argv[0]).find_last_of('/') + 1));
   if (!scriptPath.empty()) {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(scriptPath, ignored)) {
+      std::fprintf(stderr, "runner: --script %s is a folder, not a script\n", scriptPath.c_str());
+      return 2;
+    }
     std::ifstream file(scriptPath);
     if (!file) {
       std::fprintf(stderr, "runner: cannot read %s\n", scriptPath.c_str());
@@ -185,7 +209,13 @@ int main(int argc, char** argv) {
     ++state.failures;
   }
   for (const std::string& box : plat::headless::MessageBoxes()) std::fprintf(stderr, "runner: message box: %s\n", box.c_str());
-  // A dump asked for a frame the run never finished is a failure, not a missing file to find later.
+  // A picture or dump asked for a frame the run never finished is a failure, not a missing file to
+  // find later.
+  for (auto shot = state.shots.upper_bound(state.lastFrame); shot != state.shots.end(); ++shot) {
+    std::fprintf(stderr, "runner: --shot %d:%s: the run ended after frame %d\n", shot->first, shot->second.c_str(),
+                 state.lastFrame);
+    ++state.failures;
+  }
   for (auto dump = state.dumps.upper_bound(state.lastFrame); dump != state.dumps.end(); ++dump) {
     std::fprintf(stderr, "runner: --dump %d:%s: the run ended after frame %d\n", dump->first, dump->second.c_str(),
                  state.lastFrame);
