@@ -12,8 +12,9 @@ function(tessivane_game_library target geometry)
   add_library(${target} STATIC ${sources})
   target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
   target_compile_definitions(${target} PUBLIC TESSIVANE_GEOMETRY=${geometry})
-  # The game keeps its messages and font names in Shift-JIS, as the framework's text expects.
-  target_compile_options(${target} PRIVATE -fexec-charset=CP932)
+  # The game keeps its messages and font names in Shift-JIS, as the framework's text expects. (clang
+  # knows no other execution character set than UTF-8; only the fuzz build uses it.)
+  target_compile_options(${target} PRIVATE $<$<CXX_COMPILER_ID:GNU>:-fexec-charset=CP932>)
   target_link_libraries(${target} PUBLIC tessivane_platform)
 endfunction()
 

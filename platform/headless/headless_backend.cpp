@@ -109,6 +109,7 @@ void SetFrameDoneHook(FrameHook hook, void* user) {
 std::int64_t Nanoseconds() { return H().clock; }
 void AdvanceClock(std::int64_t nanoseconds) { H().clock += nanoseconds; }
 const std::vector<std::string>& MessageBoxes() { return H().boxes; }
+void ClearMessageBoxes() { H().boxes.clear(); }
 int Beeps() { return H().beeps; }
 int ForeignRaises() { return H().raises; }
 void AddForeignWindow(const std::string& className, const std::string& title) {

@@ -41,6 +41,7 @@ void AdvanceClock(std::int64_t nanoseconds);
 
 // Message boxes shown so far (UTF-8 "caption: text"), beeps, and raise requests sent to another copy.
 const std::vector<std::string>& MessageBoxes();
+void ClearMessageBoxes();
 int Beeps();
 int ForeignRaises();
 // Pretends another copy of the program runs: its window with this class and title exists.
