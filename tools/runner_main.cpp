@@ -3,7 +3,7 @@
 //
 //   shooter800-headless [--frames N] [--script FILE] [--seed N] [--trace FILE]
 //                       [--shot FRAME:FILE.png ...] [--dump FRAME:FILE.json ...] [--audio FILE.wav]
-//                       [--assets DIR]
+//                       [--no-sound-device] [--assets DIR]
 #include <unistd.h>
 
 #include <cstdio>
@@ -109,7 +109,7 @@ std::string ExecutableDirectory() {
 int Usage(const char* program) {
   std::fprintf(stderr,
                "usage: %s [--frames N] [--script FILE] [--seed N] [--trace FILE] [--shot FRAME:FILE.png]... "
-               "[--dump FRAME:FILE.json]... [--audio FILE.wav] [--assets DIR]\n",
+               "[--dump FRAME:FILE.json]... [--audio FILE.wav] [--no-sound-device] [--assets DIR]\n",
                program);
   return 2;
 }
@@ -121,6 +121,7 @@ int main(int argc, char** argv) {
   int frames = 600;
   long long seed = 1000000000;
   std::string scriptPath, tracePath, audioPath, assetsDir = ExecutableDirectory();
+  bool soundDevice = true;
   RunnerState state;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -138,6 +139,8 @@ int main(int argc, char** argv) {
       tracePath = argv[++i];
     } else if (arg == "--audio" && hasValue) {
       audioPath = argv[++i];
+    } else if (arg == "--no-sound-device") {
+      soundDevice = false;
     } else if (arg == "--assets" && hasValue) {
       assetsDir = argv[++i];
     } else if (arg == "--shot" && hasValue) {
@@ -163,6 +166,7 @@ int main(int argc, char** argv) {
 
   plat::headless::Reset();
   plat::headless::SetCalendarTime(static_cast<std::time_t>(seed));
+  plat::headless::SetAudioDevice(soundDevice);
   plat::headless::SetProgramPath(assetsDir + "/" + std::string(argv[0]).substr(std::string(argv[0]).find_last_of('/') + 1));
   if (!scriptPath.empty()) {
     std::error_code ignored;

@@ -65,7 +65,7 @@ void DrawEveryWay(int slot, int width, int height) {
   const int w = width > 0 ? width : 1;
   const int h = height > 0 ? height : 1;
   const int rects[][4] = {{0, 0, w, h}, {-5, -5, w + 7, h + 7}, {w / 3, h / 3, w / 3 + 8, h / 3 + 8}};
-  const int places[][2] = {{577 - w / 3, 300}, {223 - w, 597 - h}, {300, -h + 2}, {-w, -h}};
+  const int places[][2] = {{577, 300}, {223 - w, 597}, {300, 2 - h}, {-w, -h}};
   for (const auto& r : rects) {
     for (const auto& p : places) {
       elDraw::DrawObject(p[0], p[1], slot, r[0], r[1], r[2], r[3]);
