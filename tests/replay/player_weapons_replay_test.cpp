@@ -21,14 +21,21 @@ constexpr int kExplosionSound = 1;
 const std::string kStartGame = Press("RETURN", 3);
 // The invincible ship (a title key), which stays where a hit leaves it, flagged dead but flying.
 const std::string kStartInvincible = Press("I", 3);
-// In both builds the stage's first capsule falls within reach of a ship moved 35 pixels left.
-const std::string kReachFirstCapsule = Hold("LEFT", 1500, 1515);
+// The stage's first capsule appears on frame 1503, at x 269 in the 800x600 build and at x 312 in the
+// 640x480 build, while the stage's first capsule window is open (up to frame 1650). The ship (2.67
+// pixels a frame) goes up and across to meet it there, then back down to 40 pixels left of its
+// start.
+std::string ReachFirstCapsule(int screen) {
+  const std::string across = screen == 800 ? Hold("LEFT", 1505, 1543) + Hold("RIGHT", 1610, 1633)
+                                           : Hold("RIGHT", 1505, 1513) + Hold("LEFT", 1610, 1633);
+  return across + Hold("UP", 1505, 1595) + Hold("DOWN", 1610, 1700);
+}
 
 using PlayerWeaponsReplay = testing_support::BothScreens;
 
 TEST_P(PlayerWeaponsReplay, ACollectedCapsuleScores500AndGivesBothPowers) {
   // C fires plain volleys early on, and again once the capsule is held.
-  const std::string script = kStartInvincible + kReachFirstCapsule + Hold("C", 100, 140) + Hold("C", 1900, 1940);
+  const std::string script = kStartInvincible + ReachFirstCapsule(Screen()) + Hold("C", 100, 140) + Hold("C", 1900, 1940);
   const auto run = RunRunner(Screen(), "capsule", script, 1960);
   ASSERT_EQ(run.exitCode, 0) << run.errors;
   const auto& t = run.trace;
@@ -56,7 +63,7 @@ TEST_P(PlayerWeaponsReplay, ACollectedCapsuleScores500AndGivesBothPowers) {
 TEST_P(PlayerWeaponsReplay, WeaponThreeWithThePowersStrikesAFighterWithTheSpecialAttack) {
   // With the powers held, B arms the special attack; the ship climbs and sweeps side to side under
   // the waves so that some strikes find a fighter.
-  std::string script = kStartInvincible + kReachFirstCapsule + Hold("UP", 1880, 1920) + Hold("B", 1900, 2500);
+  std::string script = kStartInvincible + ReachFirstCapsule(Screen()) + Hold("UP", 1880, 1920) + Hold("B", 1900, 2500);
   bool right = true;
   for (int f = 1930; f < 2400; f += 101, right = !right) script += Hold(right ? "RIGHT" : "LEFT", f, f + 100);
   const auto scan = RunRunner(Screen(), "special-attack-scan", script, 2500);
