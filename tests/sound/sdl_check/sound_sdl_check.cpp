@@ -39,6 +39,7 @@ void Write(const std::string& path, const sound_test::Bytes& bytes) {
 
 int main() {
   setenv("OMP_NUM_THREADS", "1", 0);
+  elSound::PrepareMusic();  // as the program does at its start
   elSystem::InitGlobals();
   plat::RegisterWindowClass(plat::WindowClass{"DEFAULT", elSystem::WindowProc, true});
   elSystem::Framework.mainWindow = plat::CreateMainWindow("DEFAULT", "Tessivane sound check", false, 320, 240);
