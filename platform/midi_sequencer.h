@@ -34,4 +34,9 @@ void Reset();
 // Only with no output open.
 void SetSoundFontPath(const char* path);
 
+// With voices off the synthesizer loads no soundfont: the piece is played for its timing alone (its
+// end is noted at the same sample) and renders silence. For a host that keeps none of the sound; the
+// default is on. Only with no output open.
+void SetVoices(bool on);
+
 }  // namespace plat::audio::sequencer

@@ -46,6 +46,13 @@ std::int64_t DueFrames() {
   return now / 1000000000 * plat::audio::kOutputRate + (now % 1000000000) * plat::audio::kOutputRate / 1000000000;
 }
 
+// Music keeps its voices only where its samples are kept: otherwise the soundfont (most of the
+// program's memory) is never loaded, and the piece plays for its timing alone.
+void ApplyVoices() {
+  const AudioHost& a = A();
+  plat::audio::sequencer::SetVoices(a.rendering && a.keepFrames > 0);
+}
+
 void RecordCommand(const char* command, std::uint32_t result, const char*) {
   std::vector<std::string>& log = A().commands;
   if (log.size() < 100000) log.push_back(std::string(command) + (result == 0 ? "" : " -> error"));
@@ -66,9 +73,13 @@ const std::vector<std::int16_t>& RenderedAudio() {
 
 void SetAudioKeepSeconds(int seconds) {
   A().keepFrames = static_cast<std::int64_t>(std::max(seconds, 0)) * plat::audio::kOutputRate;
+  ApplyVoices();
 }
 
-void SetAudioRendering(bool on) { A().rendering = on; }
+void SetAudioRendering(bool on) {
+  A().rendering = on;
+  ApplyVoices();
+}
 
 bool WriteRenderedAudio(const std::string& path) {
   const std::vector<std::int16_t>& s = RenderedAudio();

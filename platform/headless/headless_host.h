@@ -77,7 +77,8 @@ bool AudioOutputOpen();
 // Everything rendered so far (rendering first what is due up to the present virtual time).
 const std::vector<std::int16_t>& RenderedAudio();
 // Samples past this many seconds are rendered but not kept (default 120). Room for them is taken
-// when the output opens.
+// when the output opens. With none kept (0 seconds, or no rendering) music loads no soundfont: it
+// keeps its time and its end notices, and renders silence. Only with no output open.
 void SetAudioKeepSeconds(int seconds);
 // Whether the output renders at all (default: yes). Without rendering nothing is mixed: no sample is
 // kept, and music never reaches its end (so a looping piece is not restarted). Not touched by Reset.

@@ -60,6 +60,7 @@ struct Renderer {
 struct SequencerState {
   // Main thread only.
   std::string soundFontPath = kDefaultSoundFont;
+  bool voices = true;
   fluid_settings_t* settings = nullptr;
   fluid_synth_t* synth = nullptr;
   std::thread loader;
@@ -393,6 +394,10 @@ void Start() {
     s.synthState.store(kFailed);
     return;
   }
+  if (!s.voices) {
+    s.synthState.store(kReady);  // the player keeps time without any instrument to play
+    return;
+  }
   s.synthState.store(kLoading);
   static bool joinAtExit = false;
   if (!joinAtExit) {
@@ -463,6 +468,15 @@ void SetSoundFontPath(const char* path) {
   if (s.synthState.load() == kReady) DropPlayer(s.renderer);
   FreeSynth();
   s.soundFontPath = wanted;
+}
+
+void SetVoices(bool on) {
+  SequencerState& s = S();
+  if (on == s.voices) return;
+  Reset();
+  if (s.synthState.load() == kReady) DropPlayer(s.renderer);
+  FreeSynth();
+  s.voices = on;
 }
 
 }  // namespace plat::audio::sequencer

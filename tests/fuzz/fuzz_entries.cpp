@@ -34,7 +34,7 @@ Host& H() {
     host.dir = mkdtemp(pattern) != nullptr ? pattern : "/tmp";
     for (const char* sub : {"/IMAGE", "/SOUND", "/MIDI"}) mkdir((host.dir + sub).c_str(), 0755);
     plat::headless::Reset();
-    plat::headless::SetAudioKeepSeconds(0);
+    plat::headless::SetAudioKeepSeconds(1);  // a second kept, so tunes play through the soundfont
     plat::headless::SetProgramPath(host.dir + "/prog");
     elSystem::InitGlobals();
     plat::RegisterWindowClass(plat::WindowClass{"DEFAULT", elSystem::WindowProc, true});
