@@ -1,13 +1,16 @@
 // Whole frames of the game on the headless host with the generated pictures.
 //
-// First a whole game is played, as the runner plays it (the invincible ship firing weapons 1 and 3
-// from the title through the three stages and the ending back to the title), timing every frame of
-// the message loop from the end of one frame to the end of the next: median, 99th percentile and worst
-// frame per scene, each beside its goal. Then the single-scene benchmarks: the title, and stage frames
-// while the waves fly and while a boss attacks, one frame's work per iteration, present included.
+// First whole games are played, as the runner plays it (the invincible ship firing weapons 1 and 3
+// from the title through the three stages and the ending back to the title), three by default, each
+// in a process of its own, timing every frame of the message loop from the end of one frame to the
+// end of the next. Each frame's time is its median over the games; from those come the median, 99th
+// percentile and worst frame per scene, each beside its goal. Then the single-scene benchmarks: the
+// title, and stage frames while the waves fly and while a boss attacks, one frame's work per
+// iteration, present included.
 //
 //   tessivane_frame_bench [--games N] [benchmark options]   (--games 0 skips the whole games)
 #include <benchmark/benchmark.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -165,51 +168,106 @@ void PrintLoad() {
                                            sysconf(_SC_NPROCESSORS_ONLN));
 }
 
-// Plays `games` whole games and prints the figures of every scene; the medians and percentiles are
-// taken over the frames of all the games, the worst frame is each game's worst, as a median over games.
+// One whole game in a child process of its own, so that every game starts from the same state and
+// plays the same frames; its timings come back through a pipe.
+GameTiming PlayWholeGameApart() {
+  GameTiming t;
+  int fds[2];
+  if (pipe(fds) != 0) return t;
+  std::fflush(stdout);
+  const pid_t child = fork();
+  if (child == 0) {
+    close(fds[0]);
+    const GameTiming played = PlayWholeGame();
+    const std::size_t count = played.frames.size();
+    bool ok = write(fds[1], &played.firstFrameMs, sizeof played.firstFrameMs) == sizeof played.firstFrameMs;
+    ok = ok && write(fds[1], &count, sizeof count) == sizeof count;
+    const auto* bytes = reinterpret_cast<const char*>(played.frames.data());
+    std::size_t left = count * sizeof(TimedFrame);
+    while (ok && left > 0) {
+      const ssize_t n = write(fds[1], bytes, left);
+      ok = n > 0;
+      if (ok) bytes += n, left -= static_cast<std::size_t>(n);
+    }
+    _exit(ok ? 0 : 1);
+  }
+  close(fds[1]);
+  auto readAll = [&](void* to, std::size_t size) {
+    auto* p = static_cast<char*>(to);
+    while (size > 0) {
+      const ssize_t n = read(fds[0], p, size);
+      if (n <= 0) return false;
+      p += n, size -= static_cast<std::size_t>(n);
+    }
+    return true;
+  };
+  std::size_t count = 0;
+  if (child > 0 && readAll(&t.firstFrameMs, sizeof t.firstFrameMs) && readAll(&count, sizeof count)) {
+    t.frames.resize(count);
+    if (!readAll(t.frames.data(), count * sizeof(TimedFrame))) t.frames.clear();
+  }
+  close(fds[0]);
+  if (child > 0) waitpid(child, nullptr, 0);
+  return t;
+}
+
+// Plays `games` whole games, each in a process of its own, and prints the figures of every scene.
+// The games play the same frames, so each frame's time is taken as its median over the games: a frame
+// that the machine alone delayed in one game (another process took the core) does not count as slow.
+// Medians, percentiles and the worst frame are taken over those per-frame medians; the worst single
+// frame of any game is printed beside them for reference.
 void ReportWholeGames(int games) {
   std::vector<GameTiming> runs;
-  for (int g = 0; g < games; ++g) runs.push_back(PlayWholeGame());
-  std::printf("Whole game on the headless host, every frame timed (%d games of %d frames)\n", games, kWholeGameFrames);
+  for (int g = 0; g < games; ++g) runs.push_back(PlayWholeGameApart());
+  std::printf("Whole game on the headless host, every frame timed (%d games of %d frames, each in its own process)\n",
+              games, kWholeGameFrames);
   PrintLoad();
-  std::printf("%-9s %7s %9s %11s %9s %9s\n", "scene", "frames", "median", "(goal)", "99th", "worst");
-  std::vector<double> worstOfGame;
   for (const GameTiming& r : runs) {
-    double worst = 0;
-    for (const TimedFrame& f : r.frames) worst = std::max(worst, f.ms);
-    worstOfGame.push_back(worst);
+    bool same = r.frames.size() == runs[0].frames.size() && !r.frames.empty();
+    for (std::size_t i = 0; same && i < r.frames.size(); ++i) same = r.frames[i].scene == runs[0].frames[i].scene;
+    if (!same) {
+      std::printf("the games did not play the same frames\n");
+      return;
+    }
   }
+  std::vector<TimedFrame> frames = runs[0].frames;  // each frame's median over the games
+  double worstOfAny = 0;
+  for (std::size_t i = 0; i < frames.size(); ++i) {
+    std::vector<double> ms;
+    for (const GameTiming& r : runs) ms.push_back(r.frames[i].ms), worstOfAny = std::max(worstOfAny, r.frames[i].ms);
+    frames[i].ms = Percentile(ms, 0.5);
+  }
+  std::printf("%-9s %7s %9s %11s %9s %9s\n", "scene", "frames", "median", "(goal)", "99th", "worst");
   for (int scene : kScenes) {
     std::vector<double> ms;
-    std::vector<double> worst;
-    for (const GameTiming& r : runs) {
-      double w = 0;
-      for (const TimedFrame& f : r.frames)
-        if (f.scene == scene) ms.push_back(f.ms), w = std::max(w, f.ms);
-      worst.push_back(w);
-    }
+    for (const TimedFrame& f : frames)
+      if (f.scene == scene) ms.push_back(f.ms);
     const double median = Percentile(ms, 0.5);
-    std::printf("%-9s %7zu %6.3f ms %11s %6.3f ms %6.3f ms  %s\n", SceneName(scene), ms.size() / std::max(games, 1), median,
-                "(<= 0.8 ms)", Percentile(ms, 0.99), Percentile(worst, 0.5), median <= 0.8 ? "ok" : "over");
+    std::printf("%-9s %7zu %6.3f ms %11s %6.3f ms %6.3f ms  %s\n", SceneName(scene), ms.size(), median, "(<= 0.8 ms)",
+                Percentile(ms, 0.99), Percentile(ms, 1.0), median <= 0.8 ? "ok" : "over");
   }
-  std::vector<std::pair<double, int>> slow;  // the first game's slowest frames, to say where they are
-  for (std::size_t i = 0; !runs.empty() && i < runs[0].frames.size(); ++i) slow.emplace_back(runs[0].frames[i].ms, static_cast<int>(i) + 1);
+  std::vector<std::pair<double, int>> slow;
+  for (std::size_t i = 0; i < frames.size(); ++i) slow.emplace_back(frames[i].ms, static_cast<int>(i) + 1);
   std::sort(slow.rbegin(), slow.rend());
   std::printf("slowest frames:");
   for (std::size_t i = 0; i < std::min<std::size_t>(8, slow.size()); ++i)
-    std::printf(" %d (%s) %.2f ms;", slow[i].second, SceneName(runs[0].frames[slow[i].second - 1].scene), slow[i].first);
+    std::printf(" %d (%s) %.2f ms;", slow[i].second, SceneName(frames[slow[i].second - 1].scene), slow[i].first);
   std::printf("\n");
-  const double worst = Percentile(worstOfGame, 0.5);
+  const double worst = slow.empty() ? 0 : slow[0].first;
   std::printf("worst frame of the whole game %.3f ms (goal <= 2 ms) %s\n", worst, worst <= 2.0 ? "ok" : "over");
+  std::printf("worst single frame of any one game %.3f ms (the machine's delays included)\n", worstOfAny);
   std::vector<double> first;
-  double gameMs = 0;
+  std::vector<double> gameMs;
   for (const GameTiming& r : runs) {
     first.push_back(r.firstFrameMs);
-    for (const TimedFrame& f : r.frames) gameMs += f.ms;
+    double sum = 0;
+    for (const TimedFrame& f : r.frames) sum += f.ms;
+    gameMs.push_back(sum);
   }
   std::printf("program entry to the end of the first title frame %.1f ms (in-process, median)\n", Percentile(first, 0.5));
-  const double realMs = static_cast<double>(kWholeGameFrames - 1) * games * 1000.0 / 60.0;
-  std::printf("frames run at %.1fx real time (goal >= 30x, aim 40x)\n\n", realMs / std::max(gameMs, 1e-9));
+  const double realMs = static_cast<double>(kWholeGameFrames - 1) * 1000.0 / 60.0;
+  std::printf("frames run at %.1fx real time (median game; goal >= 30x, aim 40x)\n\n",
+              realMs / std::max(Percentile(gameMs, 0.5), 1e-9));
   std::fflush(stdout);
 }
 

@@ -143,22 +143,19 @@ int main(int argc, char** argv) {
       soundDevice = false;
     } else if (arg == "--assets" && hasValue) {
       assetsDir = argv[++i];
-    } else if (arg == "--shot" && hasValue) {
+    } else if ((arg == "--shot" || arg == "--dump") && hasValue) {
+      const bool shot = arg == "--shot";
       int frame = 0;
       std::string file;
       if (!ParseFrameAndFile(argv[++i], frame, file)) {
-        std::fprintf(stderr, "runner: --shot wants FRAME:FILE.png, got '%s'\n", argv[i]);
+        std::fprintf(stderr, "runner: %s wants FRAME:FILE.%s, got '%s'\n", arg.c_str(), shot ? "png" : "json", argv[i]);
         return Usage(argv[0]);
       }
-      state.shots[frame] = file;
-    } else if (arg == "--dump" && hasValue) {
-      int frame = 0;
-      std::string file;
-      if (!ParseFrameAndFile(argv[++i], frame, file)) {
-        std::fprintf(stderr, "runner: --dump wants FRAME:FILE.json, got '%s'\n", argv[i]);
-        return Usage(argv[0]);
+      if (shot) {
+        state.shots[frame] = file;
+      } else {
+        state.dumps.emplace(frame, file);
       }
-      state.dumps.emplace(frame, file);
     } else {
       return Usage(argv[0]);
     }
