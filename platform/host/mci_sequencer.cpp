@@ -386,6 +386,12 @@ void Start() {
     fluid_settings_setnum(s.settings, "synth.sample-rate", kOutputRate);
     fluid_settings_setnum(s.settings, "synth.gain", kSynthGain);
     fluid_settings_setint(s.settings, "synth.cpu-cores", 1);
+    if (!s.voices) {
+      // Keeping time alone plays no note: no room for voices or effects.
+      fluid_settings_setint(s.settings, "synth.polyphony", 1);
+      fluid_settings_setint(s.settings, "synth.reverb.active", 0);
+      fluid_settings_setint(s.settings, "synth.chorus.active", 0);
+    }
     // Making the synthesizer draws numbers from the C library's generator; that happens here, before
     // the game seeds it.
     s.synth = new_fluid_synth(s.settings);
