@@ -1,10 +1,15 @@
-// The desktop present, three ways, each in its own 800x600 window (run it under a display, e.g.
-// xvfb-run -s "-screen 0 800x600x24"): the picture as it is shown today (an RGB565 streaming texture
-// that SDL converts and uploads), a streaming texture in the renderer's own format filled by our own
-// conversion, and SDL's window surface filled by our own conversion (with an aspect-keeping scale
-// when the window is not the picture's size). For each: the main thread's time to convert and upload
-// the picture and for the whole present, medians and 90th percentiles, and whether the shown picture
-// reads back as the same 5-6-5 pixels.
+// The desktop present, several ways, each in its own window (run it under a display, e.g.
+// xvfb-run -s "-screen 0 800x600x24"), paced at 60 frames a second as the game is:
+//  - an RGB565 streaming texture that SDL converts and uploads (the oldest way);
+//  - a streaming texture in the renderer's own format filled by our own conversion (the game's
+//    present before the window surface);
+//  - the window's own surface filled by our conversion and put on the screen on the game's thread;
+//  - the same surface put on the screen by the presenter thread (the game's present);
+//  - the presenter thread in a 1280x720 window, the picture scaled with its aspect kept.
+// For each, medians and 90th percentiles of the game thread's time: waiting for the previous present,
+// converting (or copying) and uploading, the whole present, and pumping the window's events; for the
+// presenter thread also its own time converting and putting the picture up; and whether the shown
+// picture reads back as the same 5-6-5 pixels.
 //
 //   tessivane_present_bench [PRESENTS]
 #include <SDL.h>
@@ -15,6 +20,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <thread>
 #include <vector>
 
 #include "platform/pixel_rows.h"
@@ -25,6 +31,7 @@ namespace {
 
 constexpr int kWidth = 800, kHeight = 600;
 using Clock = std::chrono::steady_clock;
+using plat::sdl::PresentPath;
 
 double Ms(Clock::time_point a, Clock::time_point b) { return std::chrono::duration<double, std::milli>(b - a).count(); }
 
@@ -52,37 +59,55 @@ bool SameAs565(const std::vector<std::uint16_t>& pixels, const std::uint32_t* wo
 }
 
 struct Figures {
-  std::vector<double> upload, whole;
-  bool same = false;
+  std::vector<double> wait, upload, whole, events, presenterConvert, presenterShow;
+  const char* same = "not read";
 };
 
-void Print(const char* name, const Figures& f, const char* note) {
-  std::printf("%-44s convert+upload %6.3f ms (90th %6.3f)  whole present %6.3f ms (90th %6.3f)  picture %s  %s\n", name,
-              Percentile(f.upload, 0.5), Percentile(f.upload, 0.9), Percentile(f.whole, 0.5), Percentile(f.whole, 0.9),
-              f.same ? "same" : "DIFFERS", note);
-}
-
-SDL_Window* OpenWindow(const char* title) {
-  return SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kWidth, kHeight, 0);
-}
-
-void Pump() {
-  SDL_Event e;
-  while (SDL_PollEvent(&e)) {
+void Cell(const std::vector<double>& v) {
+  if (v.empty()) {
+    std::printf("       -        ");
+  } else {
+    std::printf(" %6.3f (%6.3f) ", Percentile(v, 0.5), Percentile(v, 0.9));
   }
 }
 
-// Today's path: SDL converts the RGB565 texture and uploads it.
-Figures TodaysTexture(int presents, std::vector<std::uint16_t>& pixels) {
+void Print(const char* name, const Figures& f) {
+  std::printf("%-46s", name);
+  Cell(f.wait);
+  Cell(f.upload);
+  Cell(f.whole);
+  Cell(f.events);
+  Cell(f.presenterConvert);
+  Cell(f.presenterShow);
+  std::printf(" %s\n", f.same);
+}
+
+void Pump(Figures& f, bool keep) {
+  const auto start = Clock::now();
+  SDL_Event e;
+  while (SDL_PollEvent(&e)) {
+  }
+  if (keep) f.events.push_back(Ms(start, Clock::now()));
+}
+
+// Sixty frames a second, as the game's frame clock paces them.
+void WaitForFrame(Clock::time_point& due) {
+  due += std::chrono::microseconds(16667);
+  std::this_thread::sleep_until(due);
+}
+
+// The oldest way: SDL converts the RGB565 texture and uploads it.
+Figures SdlConvertedTexture(int presents, std::vector<std::uint16_t>& pixels) {
   Figures f;
-  SDL_Window* w = OpenWindow("today");
+  SDL_Window* w = SDL_CreateWindow("RGB565 texture", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kWidth, kHeight, 0);
   SDL_Renderer* r = SDL_CreateRenderer(w, -1, SDL_RENDERER_ACCELERATED);
   if (r == nullptr) r = SDL_CreateRenderer(w, -1, SDL_RENDERER_SOFTWARE);
   SDL_RenderSetLogicalSize(r, kWidth, kHeight);
   SDL_Texture* t = SDL_CreateTexture(r, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, kWidth, kHeight);
+  Clock::time_point due = Clock::now();
   for (int i = -20; i < presents; ++i) {
     Paint(pixels, i);
-    Pump();
+    Pump(f, i >= 0);
     const auto start = Clock::now();
     SDL_UpdateTexture(t, nullptr, pixels.data(), kWidth * 2);
     const auto uploaded = Clock::now();
@@ -91,64 +116,61 @@ Figures TodaysTexture(int presents, std::vector<std::uint16_t>& pixels) {
     SDL_RenderPresent(r);
     const auto done = Clock::now();
     if (i >= 0) f.upload.push_back(Ms(start, uploaded)), f.whole.push_back(Ms(start, done));
+    WaitForFrame(due);
   }
   SDL_RenderClear(r);
   SDL_RenderCopy(r, t, nullptr, nullptr);
   std::vector<std::uint32_t> back(static_cast<std::size_t>(kWidth) * kHeight);
   SDL_RenderReadPixels(r, nullptr, SDL_PIXELFORMAT_ARGB8888, back.data(), kWidth * 4);
-  f.same = SameAs565(pixels, back.data(), kWidth);
+  f.same = SameAs565(pixels, back.data(), kWidth) ? "same" : "DIFFERS";
   SDL_DestroyTexture(t);
   SDL_DestroyRenderer(r);
   SDL_DestroyWindow(w);
   return f;
 }
 
-// The game's present now: the texture in the renderer's own format, filled by our conversion.
-Figures OwnConversionTexture(int presents, std::vector<std::uint16_t>& pixels) {
+// The game's own present code, by the path asked for, in a window of the given size.
+Figures GamePresent(PresentPath path, int windowWidth, int windowHeight, int presents, std::vector<std::uint16_t>& pixels) {
   Figures f;
-  SDL_Window* w = OpenWindow("own conversion");
-  plat::sdl::AttachVideo(w, kWidth, kHeight);
+  SDL_Window* w = SDL_CreateWindow("present", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, windowWidth, windowHeight, 0);
+  plat::sdl::AttachVideo(w, kWidth, kHeight, path);
+  if (plat::sdl::AttachedPath() != path) {
+    f.same = "(not available: fell back to the renderer)";
+  }
+  Clock::time_point due = Clock::now();
   for (int i = -20; i < presents; ++i) {
     Paint(pixels, i);
-    Pump();
-    double upload = 0;
+    Pump(f, i >= 0);
+    plat::sdl::PresentTimes times;
     const auto start = Clock::now();
-    plat::sdl::PresentPicture(pixels.data(), kWidth, kHeight, kWidth, false, &upload);
+    plat::sdl::PresentPicture(pixels.data(), kWidth, kHeight, kWidth, false, &times);
     const auto done = Clock::now();
-    if (i >= 0) f.upload.push_back(upload), f.whole.push_back(Ms(start, done));
+    if (i >= 0) {
+      f.wait.push_back(times.waitMs), f.upload.push_back(times.uploadMs), f.whole.push_back(Ms(start, done));
+    }
+    WaitForFrame(due);
+    if (i >= 0 && path == PresentPath::PresenterThread) {
+      const plat::sdl::PresenterTimes shown = plat::sdl::LastPresenterTimes();
+      f.presenterConvert.push_back(shown.convertMs);
+      f.presenterShow.push_back(shown.showMs);
+    }
   }
-  std::vector<std::uint32_t> back(static_cast<std::size_t>(kWidth) * kHeight);
-  f.same = plat::sdl::ReadShownPicture(back.data()) && SameAs565(pixels, back.data(), kWidth);
+  if (windowWidth == kWidth && windowHeight == kHeight) {
+    std::vector<std::uint32_t> back(static_cast<std::size_t>(kWidth) * kHeight);
+    f.same = plat::sdl::ReadShownPicture(back.data()) && SameAs565(pixels, back.data(), kWidth) ? "same" : "DIFFERS";
+  } else if (plat::sdl::AttachedPath() == path) {
+    f.same = "(scaled: not read back)";
+  }
   plat::sdl::DetachVideo();
   SDL_DestroyWindow(w);
   return f;
 }
 
-// SDL's window surface filled by our conversion.
-Figures WindowSurface(int presents, std::vector<std::uint16_t>& pixels) {
-  Figures f;
-  SDL_Window* w = OpenWindow("window surface");
-  SDL_Surface* s = SDL_GetWindowSurface(w);
-  if (s == nullptr || s->format->BytesPerPixel != 4) {
-    std::printf("window surface: not a 32-bit surface (%s)\n", SDL_GetError());
-    SDL_DestroyWindow(w);
-    return f;
-  }
-  for (int i = -20; i < presents; ++i) {
-    Paint(pixels, i);
-    Pump();
-    const auto start = Clock::now();
-    for (int y = 0; y < kHeight; ++y)
-      plat::Rgb565ToXrgbRow(reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(s->pixels) + y * s->pitch),
-                            pixels.data() + static_cast<std::size_t>(y) * kWidth, kWidth);
-    const auto converted = Clock::now();
-    SDL_UpdateWindowSurface(w);
-    const auto done = Clock::now();
-    if (i >= 0) f.upload.push_back(Ms(start, converted)), f.whole.push_back(Ms(start, done));
-  }
-  f.same = SameAs565(pixels, static_cast<const std::uint32_t*>(s->pixels), s->pitch / 4);
-  SDL_DestroyWindow(w);
-  return f;
+void PrintLoad(const char* when) {
+  double load[3] = {};
+  getloadavg(load, 3);
+  std::printf("load average %s: %.2f %.2f %.2f on %ld cores\n", when, load[0], load[1], load[2],
+              sysconf(_SC_NPROCESSORS_ONLN));
 }
 
 }  // namespace
@@ -160,18 +182,25 @@ int main(int argc, char** argv) {
     return 1;
   }
   std::vector<std::uint16_t> pixels(static_cast<std::size_t>(kWidth) * kHeight);
-  double load[3] = {};
-  getloadavg(load, 3);
-  std::printf("Present of an 800x600 picture in an 800x600 window, %d presents each, video driver %s; load average "
-              "%.2f %.2f %.2f on %ld cores\n",
-              presents, SDL_GetCurrentVideoDriver(), load[0], load[1], load[2], sysconf(_SC_NPROCESSORS_ONLN));
-  std::printf("goals: convert+upload <= 0.3 ms, whole present <= 1 ms (medians of main-thread time)\n");
-  const Figures today = TodaysTexture(presents, pixels);
-  const Figures own = OwnConversionTexture(presents, pixels);
-  const Figures surface = WindowSurface(presents, pixels);
-  Print("RGB565 texture converted by SDL (before)", today, "");
-  Print("renderer-format texture, our conversion", own, "(the game's present)");
-  Print("window surface, our conversion", surface, "");
+  std::printf("Present of an 800x600 picture, %d presents each at 60 a second, video driver %s\n", presents,
+              SDL_GetCurrentVideoDriver());
+  PrintLoad("before");
+  std::printf("goals: convert+upload <= 0.3 ms, whole present <= 1 ms (medians of the game thread's time)\n");
+  const Figures oldest = SdlConvertedTexture(presents, pixels);
+  const Figures texture = GamePresent(PresentPath::RendererTexture, kWidth, kHeight, presents, pixels);
+  const Figures surface = GamePresent(PresentPath::WindowSurface, kWidth, kHeight, presents, pixels);
+  const Figures threaded = GamePresent(PresentPath::PresenterThread, kWidth, kHeight, presents, pixels);
+  const Figures scaled = GamePresent(PresentPath::PresenterThread, 1280, 720, presents, pixels);
+  PrintLoad("after");
+  std::printf("milliseconds, median (90th percentile)         game thread:                                    "
+              "                     presenter thread:\n");
+  std::printf("%-46s %-16s %-16s %-16s %-16s %-16s %-16s picture\n", "", "  wait", "  convert+upload",
+              "  whole present", "  events", "  convert", "  put on screen");
+  Print("RGB565 texture converted by SDL (oldest)", oldest);
+  Print("renderer-format texture, our conversion (before)", texture);
+  Print("window surface, shown on the game thread", surface);
+  Print("window surface, presenter thread (the game's)", threaded);
+  Print("  the same in a 1280x720 window, scaled", scaled);
   SDL_Quit();
   return 0;
 }

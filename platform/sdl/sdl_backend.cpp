@@ -1,5 +1,5 @@
 // The SDL2 backend behind window_system.h: one full-screen window showing the game's logical picture
-// scaled with its aspect kept, keyboard and mouse buttons turned into window messages, real clocks,
+// scaled with its aspect kept (sdl_video.cpp), keyboard and mouse buttons turned into window messages, real clocks,
 // and a single-instance lock that lets a second copy bring the first to the front.
 #include <SDL.h>
 #include <sys/socket.h>
@@ -292,7 +292,10 @@ void SetTextInput(bool on) {
   }
 }
 
+// The box waits for the player on this thread; the present that may still be going up finishes
+// first, so that nothing else talks to the display while the box is up.
 void ShowMessageBox(const char* utf8Text, const char* utf8Caption) {
+  sdl::FinishPresents();
   SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, utf8Caption, utf8Text, S().window);
 }
 

@@ -1,5 +1,6 @@
 #include "platform/sdl/sdl_video.h"
 
+#include <chrono>
 #include <cstdio>
 
 #include "platform/backend.h"
@@ -10,6 +11,7 @@ namespace plat::sdl {
 namespace {
 
 struct Video {
+  PresentPath path = PresentPath::RendererTexture;
   SDL_Renderer* renderer = nullptr;
   SDL_Texture* texture = nullptr;
   bool ownConversion = false;  // the texture holds 32-bit words that our conversion fills
@@ -23,10 +25,7 @@ Video& V() {
   return video;
 }
 
-}  // namespace
-
-void AttachVideo(SDL_Window* window, int logicalWidth, int logicalHeight) {
-  Video& v = V();
+void AttachRenderer(Video& v, SDL_Window* window, int logicalWidth, int logicalHeight) {
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
   v.renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
   if (v.renderer == nullptr) v.renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
@@ -54,32 +53,18 @@ void AttachVideo(SDL_Window* window, int logicalWidth, int logicalHeight) {
                                   logicalHeight);
     v.ownConversion = false;
   }
-  v.width = logicalWidth;
-  v.height = logicalHeight;
   SDL_SetRenderDrawColor(v.renderer, 0, 0, 0, 255);
 }
 
-void DetachVideo() {
-  Video& v = V();
-  if (v.texture != nullptr) SDL_DestroyTexture(v.texture);
-  if (v.renderer != nullptr) SDL_DestroyRenderer(v.renderer);
-  v = Video{};
-}
-
-// As with an exclusive full-screen display, switching away loses every surface; the next drawing
-// call finds out and restores them.
-void WindowLostFocus() { plat::MarkAllSurfacesLost(); }
-
-bool PresentPicture(const std::uint16_t* pixels, int width, int height, int pitchPixels, bool waitVerticalBlank,
-                    double* uploadMs) {
-  Video& v = V();
-  if (v.renderer == nullptr || v.texture == nullptr || width != v.width || height != v.height) return false;
+bool PresentThroughRenderer(Video& v, const std::uint16_t* pixels, int width, int height, int pitchPixels,
+                            bool waitVerticalBlank, PresentTimes* times) {
+  if (v.renderer == nullptr || v.texture == nullptr) return false;
   const int vsync = waitVerticalBlank ? 1 : 0;
   if (vsync != v.vsync) {
     SDL_RenderSetVSync(v.renderer, vsync);
     v.vsync = vsync;
   }
-  const Uint64 start = uploadMs != nullptr ? SDL_GetPerformanceCounter() : 0;
+  const auto start = std::chrono::steady_clock::now();
   void* texels = nullptr;
   int pitchBytes = 0;
   if (!v.ownConversion) {
@@ -91,9 +76,9 @@ bool PresentPicture(const std::uint16_t* pixels, int width, int height, int pitc
     }
     SDL_UnlockTexture(v.texture);
   }
-  if (uploadMs != nullptr) {
-    *uploadMs = static_cast<double>(SDL_GetPerformanceCounter() - start) * 1000.0 /
-                static_cast<double>(SDL_GetPerformanceFrequency());
+  if (times != nullptr) {
+    times->waitMs = 0;
+    times->uploadMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
   }
   SDL_RenderClear(v.renderer);
   SDL_RenderCopy(v.renderer, v.texture, nullptr, nullptr);
@@ -101,8 +86,53 @@ bool PresentPicture(const std::uint16_t* pixels, int width, int height, int pitc
   return true;
 }
 
+}  // namespace
+
+void AttachVideo(SDL_Window* window, int logicalWidth, int logicalHeight, PresentPath preferred) {
+  Video& v = V();
+  v.width = logicalWidth;
+  v.height = logicalHeight;
+  if (preferred != PresentPath::RendererTexture) {
+    // The window's own framebuffer (shared memory with the X server), not one SDL would draw through
+    // a renderer of its own.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    if (StartSurfacePresenter(window, logicalWidth, logicalHeight, preferred == PresentPath::PresenterThread)) {
+      v.path = preferred;
+      return;
+    }
+    std::fprintf(stderr, "SDL window surface: %s; the picture goes through a renderer\n", SDL_GetError());
+  }
+  v.path = PresentPath::RendererTexture;
+  AttachRenderer(v, window, logicalWidth, logicalHeight);
+}
+
+void DetachVideo() {
+  Video& v = V();
+  StopSurfacePresenter();
+  if (v.texture != nullptr) SDL_DestroyTexture(v.texture);
+  if (v.renderer != nullptr) SDL_DestroyRenderer(v.renderer);
+  v = Video{};
+}
+
+PresentPath AttachedPath() { return V().path; }
+
+// As with an exclusive full-screen display, switching away loses every surface; the next drawing
+// call finds out and restores them.
+void WindowLostFocus() { plat::MarkAllSurfacesLost(); }
+
+bool PresentPicture(const std::uint16_t* pixels, int width, int height, int pitchPixels, bool waitVerticalBlank,
+                    PresentTimes* times) {
+  Video& v = V();
+  if (width != v.width || height != v.height) return false;
+  if (SurfacePresenterRunning()) return PresentOnSurface(pixels, width, height, pitchPixels, times);
+  return PresentThroughRenderer(v, pixels, width, height, pitchPixels, waitVerticalBlank, times);
+}
+
+void FinishPresents() { FinishSurfacePresents(); }
+
 bool ReadShownPicture(std::uint32_t* argb) {
   Video& v = V();
+  if (SurfacePresenterRunning()) return ReadSurfacePicture(argb);
   if (v.renderer == nullptr || v.texture == nullptr) return false;
   SDL_RenderClear(v.renderer);
   SDL_RenderCopy(v.renderer, v.texture, nullptr, nullptr);

@@ -1,18 +1,35 @@
-// The SDL renderer and streaming texture that show the game's picture in the window.
+// How the game's picture reaches the window: the window's own surface filled by our conversion and
+// put on the screen by a presenter thread (see sdl_presenter.h), or, where the window has no such
+// surface in a 32-bit format, an SDL renderer and a streaming texture in the renderer's own format.
 #pragma once
 #include <SDL.h>
 
 #include <cstdint>
 
+#include "platform/sdl/sdl_presenter.h"
+
 namespace plat::sdl {
 
-void AttachVideo(SDL_Window* window, int logicalWidth, int logicalHeight);
+enum class PresentPath {
+  PresenterThread,  // the window surface, shown by the presenter thread
+  WindowSurface,    // the window surface, shown on the game's thread
+  RendererTexture,  // a renderer and a texture in its own format, on the game's thread
+};
+
+// preferred: the game takes the presenter thread; the other two are for measuring beside it. Falls
+// back to the renderer when the window surface cannot be had.
+void AttachVideo(SDL_Window* window, int logicalWidth, int logicalHeight,
+                 PresentPath preferred = PresentPath::PresenterThread);
 void DetachVideo();
-// Shows a 5-6-5 picture of the attached size; false when there is no renderer or the size differs.
-// uploadMs, when given, receives the time taken to convert and upload it.
+PresentPath AttachedPath();
+// Shows a 5-6-5 picture of the attached size; false when there is nothing to show it on or the size
+// differs. times, when given, receives the calling thread's share of the work. waitVerticalBlank caps
+// the renderer's presents at the display's refresh; the window surface has no such wait.
 bool PresentPicture(const std::uint16_t* pixels, int width, int height, int pitchPixels, bool waitVerticalBlank,
-                    double* uploadMs);
-// The last shown picture as 0xAARRGGBB words (width x height), read back from the renderer.
+                    PresentTimes* times);
+// Returns once no present is running.
+void FinishPresents();
+// The last shown picture as 0xAARRGGBB words (width x height), read back from what was shown.
 bool ReadShownPicture(std::uint32_t* argb);
 // The full-screen window lost the focus: the display's surfaces count as lost from now on.
 void WindowLostFocus();

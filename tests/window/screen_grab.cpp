@@ -2,9 +2,11 @@
 // number of pixels that differ between them printed on stdout; or one picture and the number of
 // near-white pixels (every channel 200 or more) inside a rectangle. The window checks use them to see
 // whether the game's picture still changes on the screen, and whether something bright (a shot) is
-// where they expect it.
+// where they expect it; or one picture and the rectangle that holds every pixel that is not black
+// (left top right bottom, the last two just past it), to see where the game's picture lies.
 //   screen_grab FIRST.png SECOND.png MILLISECONDS
 //   screen_grab --bright PICTURE.png LEFT TOP RIGHT BOTTOM
+//   screen_grab --extent PICTURE.png
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <unistd.h>
@@ -72,11 +74,29 @@ long BrightPixels(const Picture& picture, int left, int top, int right, int bott
   return count;
 }
 
+// Every channel below 16 counts as black.
+void PrintExtent(const Picture& picture) {
+  int left = picture.width, top = picture.height, right = 0, bottom = 0;
+  for (int y = 0; y < picture.height; ++y) {
+    for (int x = 0; x < picture.width; ++x) {
+      const unsigned char* p = picture.rgb.data() + (static_cast<std::size_t>(y) * picture.width + x) * 3;
+      if (p[0] < 16 && p[1] < 16 && p[2] < 16) continue;
+      left = std::min(left, x);
+      top = std::min(top, y);
+      right = std::max(right, x + 1);
+      bottom = std::max(bottom, y + 1);
+    }
+  }
+  std::printf("%d %d %d %d\n", left, top, right, bottom);
+}
+
 int main(int argc, char** argv) {
   const bool bright = argc == 7 && std::strcmp(argv[1], "--bright") == 0;
-  if (argc != 4 && !bright) {
+  const bool extent = argc == 3 && std::strcmp(argv[1], "--extent") == 0;
+  if (argc != 4 && !bright && !extent) {
     std::fprintf(stderr, "usage: screen_grab FIRST.png SECOND.png MILLISECONDS\n"
-                         "       screen_grab --bright PICTURE.png LEFT TOP RIGHT BOTTOM\n");
+                         "       screen_grab --bright PICTURE.png LEFT TOP RIGHT BOTTOM\n"
+                         "       screen_grab --extent PICTURE.png\n");
     return 2;
   }
   Display* display = XOpenDisplay(nullptr);
@@ -84,13 +104,17 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "screen_grab: no X display\n");
     return 1;
   }
-  if (bright) {
+  if (bright || extent) {
     Picture picture;
     const bool grabbed = Grab(display, picture);
     XCloseDisplay(display);
     if (!grabbed || !WritePng(argv[2], picture)) {
       std::fprintf(stderr, "screen_grab: could not grab or write the picture\n");
       return 1;
+    }
+    if (extent) {
+      PrintExtent(picture);
+      return 0;
     }
     std::printf("%ld\n", BrightPixels(picture, std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
                                        std::atoi(argv[6])));
