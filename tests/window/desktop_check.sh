@@ -38,13 +38,7 @@ session='
   fi
   SDL_AUDIODRIVER=dummy "$program" 2>"$work/program-wm-$manager.log" &
   game=$!
-  window=""
-  for i in $(seq 30); do
-    window=$(xdotool search --onlyvisible --name "^Tessivane\$" 2>/dev/null | head -n 1)
-    [ -n "$window" ] && break
-    sleep 0.5
-  done
-  [ -n "$window" ] || fail "no window titled Tessivane"
+  find_window
   sleep 1
   changes "wm-$manager-before-move"
   xdotool windowmove "$window" 120 80

@@ -8,6 +8,17 @@ fail() {
   exit 1
 }
 
+# find_window: waits up to fifteen seconds for the game's window to show; sets $window.
+find_window() {
+  window=""
+  for i in $(seq 30); do
+    window=$(xdotool search --onlyvisible --name "^Tessivane\$" 2>/dev/null | head -n 1)
+    [ -n "$window" ] && return 0
+    sleep 0.5
+  done
+  fail "no window titled Tessivane"
+}
+
 # changes NAME: two screenshots half a second apart differ: the picture is alive. A slow machine (a
 # sanitizer build) may still be loading the pictures: a few tries, ten seconds at most.
 changes() {
