@@ -4,8 +4,10 @@
 //  - a streaming texture in the renderer's own format filled by our own conversion (the game's
 //    present before the window surface);
 //  - the window's own surface filled by our conversion and put on the screen on the game's thread;
-//  - the same surface put on the screen by the presenter thread (the game's present);
-//  - the presenter thread in a 1280x720 window, the picture scaled with its aspect kept.
+//  - the same surface put on the screen by the presenter thread (the game's present): the game's
+//    thread converts into the surface and hands it over;
+//  - the presenter thread in a 1280x720 window: the game's thread hands over a copy of the picture,
+//    the presenter thread scales it with its aspect kept and puts it up.
 // For each, medians and 90th percentiles of the game thread's time: waiting for the previous present,
 // converting (or copying) and uploading, the whole present, and pumping the window's events; for the
 // presenter thread also its own time converting and putting the picture up; and whether the shown

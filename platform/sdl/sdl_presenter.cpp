@@ -23,7 +23,7 @@ struct Presenter {
   bool threaded = false;
   int width = 0;
   int height = 0;
-  std::vector<std::uint16_t> picture;  // the frame handed to the thread
+  std::vector<std::uint16_t> picture;  // the frame handed to the thread to be scaled
   std::vector<std::uint32_t> row;      // one picture row converted, for the scaled copy
   std::vector<int> columns;            // window column -> picture column
   SDL_Surface* surface = nullptr;
@@ -76,18 +76,22 @@ bool FetchSurface(Presenter& p) {
   return true;
 }
 
-void Show(Presenter& p, const std::uint16_t* pixels, int pitchPixels) {
-  const Clock::time_point start = Clock::now();
+bool Scaled(const Presenter& p) { return p.fit.width != p.width || p.fit.height != p.height; }
+
+void Convert(Presenter& p, const std::uint16_t* pixels, int pitchPixels) {
   ShowPictureFitted(p.target, p.fit, p.columns.data(), p.row.data(), pixels, p.width, p.height, pitchPixels);
   if (p.fit.width != p.target.width || p.fit.height != p.target.height) PaintBars(p.target, p.fit);
-  const Clock::time_point converted = Clock::now();
-  // The whole surface, as big as it was when fetched: SDL clips it to the window, which may have
-  // shrunk since. A surface that went stale meanwhile is refused; the next present fetches a new one.
-  const SDL_Rect all{0, 0, p.target.width, p.target.height};
-  SDL_UpdateWindowSurfaceRects(p.window, &all, 1);
-  p.times = PresenterTimes{Ms(start, converted), Ms(converted, Clock::now())};
 }
 
+// The whole surface, as big as it was when fetched: SDL clips it to the window, which may have
+// shrunk since. A surface that went stale meanwhile is refused; the next present fetches a new one.
+void Put(Presenter& p) {
+  const SDL_Rect all{0, 0, p.target.width, p.target.height};
+  SDL_UpdateWindowSurfaceRects(p.window, &all, 1);
+}
+
+// On the presenter thread: a scaled picture is converted here from the copy handed over, one at the
+// picture's own size was already converted into the surface by the game's thread.
 void PresenterLoop() {
   Presenter& p = P();
   std::unique_lock<std::mutex> held(p.lock);
@@ -95,7 +99,11 @@ void PresenterLoop() {
     p.changed.wait(held, [&p] { return p.pending || p.quit; });
     if (!p.pending) return;
     held.unlock();
-    Show(p, p.picture.data(), p.width);
+    const Clock::time_point start = Clock::now();
+    if (Scaled(p)) Convert(p, p.picture.data(), p.width);
+    const Clock::time_point converted = Clock::now();
+    Put(p);
+    p.times = PresenterTimes{Ms(start, converted), Ms(converted, Clock::now())};
     held.lock();
     p.pending = false;
     p.changed.notify_all();
@@ -153,22 +161,28 @@ bool PresentOnSurface(const std::uint16_t* pixels, int width, int height, int pi
   if (p.threaded) WaitIdle(p);
   const Clock::time_point idle = Clock::now();
   if (!FetchSurface(p)) return false;
-  if (!p.threaded) {
-    Show(p, pixels, pitchPixels);
+  if (!p.threaded || !Scaled(p)) {
+    Convert(p, pixels, pitchPixels);
   } else {
     for (int y = 0; y < height; ++y) {
       std::memcpy(p.picture.data() + static_cast<std::size_t>(y) * width,
                   pixels + static_cast<std::ptrdiff_t>(y) * pitchPixels, static_cast<std::size_t>(width) * 2);
     }
+  }
+  const Clock::time_point handed = Clock::now();
+  if (p.threaded) {
     {
       std::lock_guard<std::mutex> held(p.lock);
       p.pending = true;
     }
     p.changed.notify_all();
+  } else {
+    Put(p);
+    p.times = PresenterTimes{Ms(idle, handed), Ms(handed, Clock::now())};
   }
   if (times != nullptr) {
     times->waitMs = Ms(start, idle);
-    times->uploadMs = p.threaded ? Ms(idle, Clock::now()) : p.times.convertMs;
+    times->uploadMs = Ms(idle, handed);
   }
   return true;
 }

@@ -1,7 +1,10 @@
-// The window's own surface (the desktop's framebuffer for the window), filled from the game's
-// picture and put on the screen by a presenter thread, so that the game never waits for the display
-// server, except when the previous picture is still going up (then it waits for it: no picture is
-// dropped, and none is written while the server may still be reading it).
+// The window's own surface (the desktop's framebuffer for the window, shared with the X server),
+// filled from the game's picture and put on the screen by a presenter thread, so that the game never
+// waits for the display server, except when the previous picture is still going up (then it waits
+// for it: no picture is dropped, and none is written while the server may still be reading it).
+// In a window of the picture's own size the game's thread converts the picture straight into the
+// surface; in any other it hands over a copy, and the presenter thread scales it (the cost then grows
+// with the window, and stays off the game's thread).
 #pragma once
 #include <SDL.h>
 
@@ -25,7 +28,7 @@ bool PresentOnSurface(const std::uint16_t* pixels, int width, int height, int pi
 void FinishSurfacePresents();
 // The presenter thread's own figures for the last picture it showed.
 struct PresenterTimes {
-  double convertMs = 0;  // into the window surface, scaled when the window is not the picture's size
+  double convertMs = 0;  // scaling into the window surface (0: converted by the game's thread)
   double showMs = 0;     // putting it on the screen
 };
 PresenterTimes LastPresenterTimes();
