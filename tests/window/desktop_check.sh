@@ -10,20 +10,12 @@
 # The screenshots stay in WORKDIR to be looked at.
 #   desktop_check.sh PROGRAM SCREEN_GRAB WORKDIR
 set -u
-# A private network namespace where one can be had: the single-instance lock is an abstract socket,
-# so a copy of the game running elsewhere on the machine would otherwise turn this one away.
-if [ -z "${TESSIVANE_OWN_NETNS:-}" ] && unshare -n true 2>/dev/null; then
-  TESSIVANE_OWN_NETNS=1 exec unshare -n "$0" "$@"
-fi
+needs="xvfb-run xdotool openbox"
+. "$(dirname "$0")/window_check_start.sh"
 program="$1"
 grab="$2"
 work="$3"
 mkdir -p "$work"
-for tool in xvfb-run xdotool openbox; do
-  command -v "$tool" >/dev/null || { echo "$tool is needed"; exit 1; }
-done
-export OMP_NUM_THREADS=1
-
 checks="$(cd "$(dirname "$0")" && pwd)/screen_checks.sh"
 
 # One session: PROGRAM SCREEN_GRAB WORKDIR CHECKS WINDOW_MANAGER(yes|no)

@@ -4,20 +4,13 @@
 # ends the program with status 0.
 #   real_window_check.sh PROGRAM WORKDIR
 set -u
-# A private network namespace where one can be had: the single-instance lock is an abstract socket,
-# so a copy of the game running elsewhere on the machine would otherwise turn this one away.
-if [ -z "${TESSIVANE_OWN_NETNS:-}" ] && unshare -n true 2>/dev/null; then
-  TESSIVANE_OWN_NETNS=1 exec unshare -n "$0" "$@"
-fi
+needs="xvfb-run xdotool"
+. "$(dirname "$0")/window_check_start.sh"
 program="$1"
 work="$2"
 mkdir -p "$work"
 raw="$work/real-window.raw"
 rm -f "$raw"
-if ! command -v xvfb-run >/dev/null || ! command -v xdotool >/dev/null; then
-  echo "xvfb-run and xdotool are needed"; exit 1
-fi
-export OMP_NUM_THREADS=1
 xvfb-run -a -s "-screen 0 800x600x24" sh -c '
   program="$1"; raw="$2"
   SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$raw" "$program" 2>/dev/null &
