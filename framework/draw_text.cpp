@@ -20,6 +20,25 @@ TextState text;
 
 constexpr const char* kFaceNames[2] = {"標準明朝", "標準ゴシック"};
 
+// Fills the description as MakeFont asks; a face other than 0 and 1 keeps the name it had.
+void DescribeFont(plat::LogFont& d, int face, int height, int angle, int bold, int italic, int underline) {
+  d.height = height;
+  d.width = 0;
+  d.escapement = angle * 10;
+  d.weight = bold == 1 ? 700 : bold == 0 ? 400 : 0;
+  d.italic = static_cast<std::uint8_t>(italic);
+  d.underline = static_cast<std::uint8_t>(underline);
+  d.charSet = plat::kShiftJisCharset;
+  if (face == 0 || face == 1) {
+    std::memset(d.faceName, 0, sizeof d.faceName);
+    std::strncpy(d.faceName, kFaceNames[face], sizeof d.faceName - 1);
+  }
+}
+
+// The font of DrawTextLine: the Gothic face, 12 pixels high, plain.
+constexpr int kLineFace = 1;
+constexpr int kLineHeight = 12;
+
 }  // namespace
 
 void InitFonts() {
@@ -40,17 +59,7 @@ void MakeFont(int face, int height, int angle, int bold, int italic, int underli
   if (!text.descAllocated) return;
   if (text.context != nullptr) EndText();  // a bracket left open is closed before the next one
   plat::LogFont& d = text.desc;
-  d.height = height;
-  d.width = 0;
-  d.escapement = angle * 10;
-  d.weight = bold == 1 ? 700 : bold == 0 ? 400 : 0;
-  d.italic = static_cast<std::uint8_t>(italic);
-  d.underline = static_cast<std::uint8_t>(underline);
-  d.charSet = plat::kShiftJisCharset;
-  if (face == 0 || face == 1) {
-    std::memset(d.faceName, 0, sizeof d.faceName);
-    std::strncpy(d.faceName, kFaceNames[face], sizeof d.faceName - 1);
-  }
+  DescribeFont(d, face, height, angle, bold, italic, underline);
   text.font = plat::CreateFontIndirect(d);
   if (plat::GetDC(Display.backBuffer, text.context) == plat::DD_OK) {
     text.previousFont = plat::SelectFont(text.context, text.font);
@@ -86,15 +95,12 @@ void EndText() {
 void PrepareTextLine(const char* line) {
   if (line == nullptr) return;
   plat::LogFont d{};
-  d.height = 12;
-  d.weight = 400;
-  d.charSet = plat::kShiftJisCharset;
-  std::strncpy(d.faceName, kFaceNames[1], sizeof d.faceName - 1);
+  DescribeFont(d, kLineFace, kLineHeight, 0, 0, 0, 0);
   plat::PrepareText(d, line, static_cast<int>(std::strlen(line)));
 }
 
 void DrawTextLine(int x, int y, const char* line) {
-  MakeFont(1, 12, 0, 0, 0, 0);
+  MakeFont(kLineFace, kLineHeight, 0, 0, 0, 0);
   SetTextColors(0xFFFFFF, 0x800000, 0);
   PutText(x, y, line);
   EndText();

@@ -93,6 +93,23 @@ void DrawMonoBitmap(DeviceContext* c, const FT_Bitmap& bitmap, int left, int top
   }
 }
 
+// The font a description makes: a height of 0 is 12 pixels, a negative one counts as positive.
+Font FontFrom(const LogFont& d) {
+  Font f;
+  f.face = FaceForName(d.faceName);
+  const int height = d.height < 0 ? -d.height : d.height;
+  f.pixelHeight = height == 0 ? 12 : height;
+  f.escapement = d.escapement;
+  f.bold = d.weight >= 600;
+  f.italic = d.italic != 0;
+  f.underline = d.underline != 0;
+  return f;
+}
+
+// Turned, bold and slanted text is made from the outlines each time; only upright plain glyphs are
+// kept in the glyph table.
+bool Synthetic(const Font& f) { return f.escapement % 3600 != 0 || f.bold || f.italic; }
+
 // Sets the face to the pixel height unless it already has it (setting a size runs the font's hinting
 // set-up every time).
 bool SetFaceSize(FT_Face face, int pixelHeight) {
@@ -145,14 +162,8 @@ const CachedGlyph* Glyph(FT_Face face, int pixelHeight, char32_t ch) {
 }  // namespace
 
 bool PrepareText(const LogFont& description, const char* text, int length) {
-  if (text == nullptr || length < 0 || description.escapement % 3600 != 0 || description.weight >= 600 ||
-      description.italic != 0) {
-    return false;
-  }
-  Font font;
-  font.face = FaceForName(description.faceName);
-  const int height = description.height < 0 ? -description.height : description.height;
-  font.pixelHeight = height == 0 ? 12 : height;
+  const Font font = FontFrom(description);
+  if (text == nullptr || length < 0 || Synthetic(font)) return false;
   FT_Face face = FaceOf(font);
   if (face == nullptr || !SetFaceSize(face, font.pixelHeight)) return false;
   const std::size_t count = ShiftJisToUtf32(std::string_view(text, static_cast<std::size_t>(length)), T().chars, kMaxTextChars);
@@ -189,15 +200,8 @@ FontHandle CreateFontIndirect(const LogFont& d) {
   for (int handle = 1; handle <= kFontCount; ++handle) {
     Font& f = T().fonts[handle];
     if (f.inUse) continue;
-    f = Font{};
+    f = FontFrom(d);
     f.inUse = true;
-    f.face = FaceForName(d.faceName);
-    const int height = d.height < 0 ? -d.height : d.height;
-    f.pixelHeight = height == 0 ? 12 : height;
-    f.escapement = d.escapement;
-    f.bold = d.weight >= 600;
-    f.italic = d.italic != 0;
-    f.underline = d.underline != 0;
     return handle;
   }
   return 0;
@@ -260,7 +264,7 @@ bool TextOut(DeviceContext* c, int x, int y, const char* text, int length, int* 
     matrix.yy = matrix.xx;
   }
   FT_Set_Transform(face, turned ? &matrix : nullptr, nullptr);
-  const bool synthetic = turned || font.bold || font.italic;
+  const bool synthetic = Synthetic(font);
   const FT_Int32 loadFlags = FT_LOAD_TARGET_MONO | (synthetic ? FT_LOAD_NO_BITMAP : 0);
 
   const int ascender = static_cast<int>((face->size->metrics.ascender + 32) >> 6);
@@ -270,32 +274,13 @@ bool TextOut(DeviceContext* c, int x, int y, const char* text, int length, int* 
   const CachedGlyph* cached[kMaxTextChars];
   bool fromCache = !synthetic;
   for (std::size_t i = 0; fromCache && i < count; ++i) fromCache = (cached[i] = Glyph(face, font.pixelHeight, T().chars[i])) != nullptr;
-  if (fromCache) {
-    int width = 0;
-    for (std::size_t i = 0; i < count; ++i)
-      if (cached[i]->loaded) width += static_cast<int>((cached[i]->horiAdvance + 32) >> 6);
-    if (c->backgroundMode == OPAQUE_MODE) FillBox(c, x, y, width, cellHeight, c->backgroundColor);
-    FT_Pos penX = static_cast<FT_Pos>(x) * 64;
-    const int baseline = y + ascender;
-    for (std::size_t i = 0; i < count; ++i) {
-      const CachedGlyph& g = *cached[i];
-      if (!g.loaded) continue;
-      const int left = static_cast<int>(penX >> 6) + g.left, top = baseline - g.top;
-      for (int row = 0; row < g.rows; ++row)
-        for (int col = 0; col < g.width; ++col)
-          if (g.on[row * kMaxGlyphSide + col] != 0) SetPixel(c, left + col, top + row, c->textColor);
-      penX += g.advance.x;
-    }
-    if (font.underline) FillBox(c, x, y + ascender + 1, width, 1, c->textColor);
-    if (boxWidth != nullptr) *boxWidth = width;
-    if (boxHeight != nullptr) *boxHeight = cellHeight;
-    return true;
-  }
 
   // The box: the sum of the advances by the cell height.
   int width = 0;
   for (std::size_t i = 0; i < count; ++i) {
-    if (FT_Load_Char(face, T().chars[i], loadFlags) == 0) {
+    if (fromCache) {
+      if (cached[i]->loaded) width += static_cast<int>((cached[i]->horiAdvance + 32) >> 6);
+    } else if (FT_Load_Char(face, T().chars[i], loadFlags) == 0) {
       FT_Pos advance = face->glyph->metrics.horiAdvance;
       if (font.bold) advance += 1 << 6;
       width += static_cast<int>((advance + 32) >> 6);
@@ -307,6 +292,17 @@ bool TextOut(DeviceContext* c, int x, int y, const char* text, int length, int* 
   FT_Pos penX = static_cast<FT_Pos>(x) * 64;
   FT_Pos penY = static_cast<FT_Pos>(y + ascender) * 64;
   for (std::size_t i = 0; i < count; ++i) {
+    if (fromCache) {
+      const CachedGlyph& g = *cached[i];
+      if (!g.loaded) continue;
+      const int left = static_cast<int>(penX >> 6) + g.left, top = static_cast<int>(penY >> 6) - g.top;
+      for (int row = 0; row < g.rows; ++row)
+        for (int col = 0; col < g.width; ++col)
+          if (g.on[row * kMaxGlyphSide + col] != 0) SetPixel(c, left + col, top + row, c->textColor);
+      penX += g.advance.x;
+      penY -= g.advance.y;
+      continue;
+    }
     if (FT_Load_Char(face, T().chars[i], loadFlags) != 0) continue;
     FT_GlyphSlot slot = face->glyph;
     if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
