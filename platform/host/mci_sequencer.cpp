@@ -123,6 +123,13 @@ void Post(Change change) {
 
 // ---- the renderer's side ------------------------------------------------------------------------
 
+// Stops the piece where it is and silences what still sounds.
+void StopPlayer(Renderer& r) {
+  fluid_player_stop(r.player);
+  fluid_synth_all_notes_off(S().synth, -1);
+  r.playing = false;
+}
+
 void DropPlayer(Renderer& r) {
   if (r.player != nullptr) {
     fluid_player_stop(r.player);
@@ -169,9 +176,7 @@ void ApplyMail(Renderer& r, const Mailbox& m) {
       r.playing = true;
     }
   } else if (!m.play && r.playing) {
-    fluid_player_stop(r.player);
-    fluid_synth_all_notes_off(s.synth, -1);
-    r.playing = false;
+    StopPlayer(r);
   }
 }
 
@@ -442,9 +447,7 @@ void RenderAdd(float* mix, int frames) {
     frames -= n;
     r.frames += static_cast<std::uint64_t>(n);
     if (!r.playing || r.frames % kEndCheckFrames != 0 || !PieceEnded(r.player)) continue;
-    fluid_player_stop(r.player);
-    fluid_synth_all_notes_off(s.synth, -1);
-    r.playing = false;
+    StopPlayer(r);
     r.atEnd = true;
     s.endedSerial.store(r.serial);
   }
@@ -466,22 +469,27 @@ void Reset() {
   if (!OutputRunning() && s.synthState.load() == kReady) DropPlayer(s.renderer);
 }
 
+namespace {
+// Closes the piece and frees the synthesizer; the next Start makes it anew with the new settings.
+void RemakeSynthLater() {
+  Reset();
+  if (S().synthState.load() == kReady) DropPlayer(S().renderer);
+  FreeSynth();
+}
+}  // namespace
+
 void SetSoundFontPath(const char* path) {
   SequencerState& s = S();
   const std::string wanted = path != nullptr ? path : kDefaultSoundFont;
   if (wanted == s.soundFontPath) return;
-  Reset();
-  if (s.synthState.load() == kReady) DropPlayer(s.renderer);
-  FreeSynth();
+  RemakeSynthLater();
   s.soundFontPath = wanted;
 }
 
 void SetVoices(bool on) {
   SequencerState& s = S();
   if (on == s.voices) return;
-  Reset();
-  if (s.synthState.load() == kReady) DropPlayer(s.renderer);
-  FreeSynth();
+  RemakeSynthLater();
   s.voices = on;
 }
 
