@@ -73,6 +73,8 @@ bool FetchSurface(Presenter& p) {
   p.fit = FitPicture(p.width, p.height, s->w, s->h);
   p.columns.resize(static_cast<std::size_t>(p.fit.width));
   NearestIndices(p.columns.data(), p.width, p.fit.width);
+  // The bars stay black in the surface from here on: only the picture is written each frame.
+  if (p.fit.width != p.target.width || p.fit.height != p.target.height) PaintBars(p.target, p.fit);
   return true;
 }
 
@@ -80,7 +82,6 @@ bool Scaled(const Presenter& p) { return p.fit.width != p.width || p.fit.height 
 
 void Convert(Presenter& p, const std::uint16_t* pixels, int pitchPixels) {
   ShowPictureFitted(p.target, p.fit, p.columns.data(), p.row.data(), pixels, p.width, p.height, pitchPixels);
-  if (p.fit.width != p.target.width || p.fit.height != p.target.height) PaintBars(p.target, p.fit);
 }
 
 // The whole surface, as big as it was when fetched: SDL clips it to the window, which may have
