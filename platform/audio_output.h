@@ -2,8 +2,17 @@
 // 16-bit. The SDL backend plays it on the audio device; the headless host renders it into memory on its
 // virtual clock.
 #pragma once
+#include <cstdint>
+
+#include "platform/sound_device.h"
 
 namespace plat::audio::output {
+
+// The output frames in `ticks` of a clock that counts `ticksPerSecond`: exact, and without overflow
+// however long the output has been open.
+constexpr std::int64_t FramesIn(std::int64_t ticks, std::int64_t ticksPerSecond) {
+  return ticks / ticksPerSecond * kOutputRate + ticks % ticksPerSecond * kOutputRate / ticksPerSecond;
+}
 
 // Opens the audio device. With none, `silentIfNone` opens a silent output instead: the mixer still
 // runs on the clock (so music keeps its time and its end notices) and nothing is heard. False when

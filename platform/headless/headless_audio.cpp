@@ -42,8 +42,7 @@ const ObserverInstaller observerInstaller;
 // The output's frames count from the clock's time 0, not from the opening, so a piece opened at the
 // same moment is cut into the same blocks whether or not a sound device opened the output earlier.
 std::int64_t DueFrames() {
-  const std::int64_t now = std::max<std::int64_t>(0, Nanoseconds());
-  return now / 1000000000 * plat::audio::kOutputRate + (now % 1000000000) * plat::audio::kOutputRate / 1000000000;
+  return plat::audio::output::FramesIn(std::max<std::int64_t>(0, Nanoseconds()), 1000000000);
 }
 
 // Music keeps its voices only where its samples are kept: otherwise the soundfont (most of the

@@ -70,9 +70,8 @@ void Close() {
 
 void CatchUp() {
   if (!silent) return;
-  const Uint64 elapsed = SDL_GetPerformanceCounter() - silentStart;
-  const Uint64 due = elapsed / SDL_GetPerformanceFrequency() * kOutputRate +
-                     elapsed % SDL_GetPerformanceFrequency() * kOutputRate / SDL_GetPerformanceFrequency();
+  const auto elapsed = static_cast<std::int64_t>(SDL_GetPerformanceCounter() - silentStart);
+  const auto due = static_cast<Uint64>(FramesIn(elapsed, static_cast<std::int64_t>(SDL_GetPerformanceFrequency())));
   if (due > silentRendered + kMaxCatchUpFrames) silentRendered = due - kMaxCatchUpFrames;
   std::int16_t chunk[kSilentChunkFrames * kOutputChannels];
   while (silentRendered < due) {
