@@ -10,8 +10,6 @@ namespace runner {
 class JsonWriter {
  public:
   explicit JsonWriter(std::string& out) : out_(out) {}
-  // Goes on inside an object or array that `out` already holds members of.
-  JsonWriter(std::string& out, bool continuing) : out_(out), first_(!continuing) {}
 
   JsonWriter& BeginObject(const char* name = nullptr) { return Open(name, '{'); }
   JsonWriter& EndObject() { return Close('}'); }

@@ -1,6 +1,5 @@
 #include "tools/trace_fields.h"
 
-#include <cstdio>
 #include <vector>
 
 #include "framework/el_draw.h"
@@ -124,8 +123,7 @@ std::size_t musicCommandsSeen = 0;
 
 void OnSoundPlayed(int soundId) { soundsPlayed.push_back(soundId); }
 
-void AppendSoundsAndMusic(std::string& out) {
-  JsonWriter json(out, true);
+void WriteSoundsAndMusic(JsonWriter& json) {
   json.BeginArray("sounds");
   for (const int id : soundsPlayed) json.Value(id);
   json.EndArray();
@@ -152,23 +150,13 @@ void StartTrace() {
 }
 
 void AppendTraceLine(std::string& out, int frame) {
-  char buffer[96];
-  std::snprintf(buffer, sizeof buffer, "{\"frame\":%d", frame);
-  out += buffer;
-  for (const IntField& f : kIntFields) {
-    std::snprintf(buffer, sizeof buffer, ",\"%s\":%d", f.name, *f.value);
-    out += buffer;
-  }
-  for (const ComputedIntField& f : kComputedIntFields) {
-    std::snprintf(buffer, sizeof buffer, ",\"%s\":%d", f.name, f.value());
-    out += buffer;
-  }
-  for (const FloatField& f : kFloatFields) {
-    std::snprintf(buffer, sizeof buffer, ",\"%s\":%.9g", f.name, static_cast<double>(*f.value));
-    out += buffer;
-  }
-  AppendSoundsAndMusic(out);
-  out += '}';
+  JsonWriter json(out);
+  json.BeginObject().Field("frame", frame);
+  for (const IntField& f : kIntFields) json.Field(f.name, *f.value);
+  for (const ComputedIntField& f : kComputedIntFields) json.Field(f.name, f.value());
+  for (const FloatField& f : kFloatFields) json.Field(f.name, *f.value);
+  WriteSoundsAndMusic(json);
+  json.EndObject();
 }
 
 }  // namespace runner
