@@ -1,13 +1,30 @@
 #include "platform/pixel_rows.h"
 
-#include <emmintrin.h>
-
 #include <cstring>
+
+// The eight-pixel loops need SSE2. A processor without it, or a build that asks for plain pixels
+// (TESSIVANE_PLAIN_PIXELS), gets the plain twins under the fast names.
+#if defined(__SSE2__) && !defined(TESSIVANE_PLAIN_PIXELS)
+#define TESSIVANE_SSE2_PIXELS 1
+#include <emmintrin.h>
+#endif
 
 namespace plat {
 namespace {
 bool plainLoops = false;
 
+inline std::uint16_t Half(std::uint16_t s, std::uint16_t d, std::uint16_t mask) {
+  return static_cast<std::uint16_t>(((s >> 1) & mask) + ((d >> 1) & mask));
+}
+
+inline std::uint16_t Add565(std::uint16_t s, std::uint16_t d) {
+  const int r = (s >> 11) + (d >> 11);
+  const int g = ((s >> 6) & 31) + ((d >> 6) & 31);
+  const int b = (s & 31) + (d & 31);
+  return static_cast<std::uint16_t>(((r < 31 ? r : 31) << 11) | ((g < 31 ? g : 31) << 6) | (b < 31 ? b : 31));
+}
+
+#ifdef TESSIVANE_SSE2_PIXELS
 inline __m128i Load(const std::uint16_t* p) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); }
 inline void Store(std::uint16_t* p, __m128i v) { _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v); }
 // Where keep is all ones the old pixel stays, elsewhere the new one goes in.
@@ -30,17 +47,7 @@ std::size_t BlendEights(std::uint16_t* d, const std::uint16_t* s, std::size_t n,
   }
   return i;
 }
-
-inline std::uint16_t Half(std::uint16_t s, std::uint16_t d, std::uint16_t mask) {
-  return static_cast<std::uint16_t>(((s >> 1) & mask) + ((d >> 1) & mask));
-}
-
-inline std::uint16_t Add565(std::uint16_t s, std::uint16_t d) {
-  const int r = (s >> 11) + (d >> 11);
-  const int g = ((s >> 6) & 31) + ((d >> 6) & 31);
-  const int b = (s & 31) + (d & 31);
-  return static_cast<std::uint16_t>(((r < 31 ? r : 31) << 11) | ((g < 31 ? g : 31) << 6) | (b < 31 ? b : 31));
-}
+#endif
 }  // namespace
 
 void SetPlainPixelLoops(bool plain) { plainLoops = plain; }
@@ -51,6 +58,48 @@ void KeyedCopyRowPlain(std::uint16_t* d, const std::uint16_t* s, std::size_t n, 
     if (s[i] != key) d[i] = s[i];
 }
 
+void FillPixelsPlain(std::uint16_t* d, std::size_t n, std::uint16_t value) {
+  for (std::size_t i = 0; i < n; ++i) d[i] = value;
+}
+
+void HalfBlendRowPlain(std::uint16_t* d, const std::uint16_t* s, std::size_t n, std::uint16_t mask) {
+  for (std::size_t i = 0; i < n; ++i)
+    if (s[i] != 0) d[i] = Half(s[i], d[i], mask);
+}
+
+void AddRow565Plain(std::uint16_t* d, const std::uint16_t* s, std::size_t n) {
+  for (std::size_t i = 0; i < n; ++i)
+    if (s[i] != 0) d[i] = Add565(s[i], d[i]);
+}
+
+void Rgb565ToXrgbRowPlain(std::uint32_t* d, const std::uint16_t* s, std::size_t n) {
+  for (std::size_t i = 0; i < n; ++i) {
+    const std::uint32_t r = s[i] >> 11, g = (s[i] >> 5) & 63, b = s[i] & 31;
+    d[i] = 0xFF000000u | ((r << 3 | r >> 2) << 16) | ((g << 2 | g >> 4) << 8) | (b << 3 | b >> 2);
+  }
+}
+
+void XrgbToRgb565Row(std::uint16_t* d, const std::uint32_t* s, std::size_t n) {
+  for (std::size_t i = 0; i < n; ++i)
+    d[i] = static_cast<std::uint16_t>(((s[i] >> 8) & 0xF800) | ((s[i] >> 5) & 0x07E0) | ((s[i] >> 3) & 0x001F));
+}
+
+void FillPixels(std::uint16_t* d, std::size_t n, std::uint16_t value) {
+  if ((value & 0xFF) == (value >> 8)) {
+    std::memset(d, value & 0xFF, n * sizeof *d);
+    return;
+  }
+#ifdef TESSIVANE_SSE2_PIXELS
+  const __m128i v = _mm_set1_epi16(static_cast<short>(value));
+  std::size_t i = 0;
+  for (; i + 8 <= n; i += 8) Store(d + i, v);
+  FillPixelsPlain(d + i, n - i, value);
+#else
+  FillPixelsPlain(d, n, value);
+#endif
+}
+
+#ifdef TESSIVANE_SSE2_PIXELS
 void KeyedCopyRow(std::uint16_t* d, const std::uint16_t* s, std::size_t n, std::uint16_t key) {
   const __m128i k = _mm_set1_epi16(static_cast<short>(key));
   std::size_t i = 0;
@@ -64,37 +113,12 @@ void KeyedCopyRow(std::uint16_t* d, const std::uint16_t* s, std::size_t n, std::
   KeyedCopyRowPlain(d + i, s + i, n - i, key);
 }
 
-void FillPixelsPlain(std::uint16_t* d, std::size_t n, std::uint16_t value) {
-  for (std::size_t i = 0; i < n; ++i) d[i] = value;
-}
-
-void FillPixels(std::uint16_t* d, std::size_t n, std::uint16_t value) {
-  if ((value & 0xFF) == (value >> 8)) {
-    std::memset(d, value & 0xFF, n * sizeof *d);
-    return;
-  }
-  const __m128i v = _mm_set1_epi16(static_cast<short>(value));
-  std::size_t i = 0;
-  for (; i + 8 <= n; i += 8) Store(d + i, v);
-  FillPixelsPlain(d + i, n - i, value);
-}
-
-void HalfBlendRowPlain(std::uint16_t* d, const std::uint16_t* s, std::size_t n, std::uint16_t mask) {
-  for (std::size_t i = 0; i < n; ++i)
-    if (s[i] != 0) d[i] = Half(s[i], d[i], mask);
-}
-
 void HalfBlendRow(std::uint16_t* d, const std::uint16_t* s, std::size_t n, std::uint16_t mask) {
   const __m128i m = _mm_set1_epi16(static_cast<short>(mask));
   const std::size_t done = BlendEights(d, s, n, [m](__m128i sv, __m128i dv) {
     return _mm_add_epi16(_mm_and_si128(_mm_srli_epi16(sv, 1), m), _mm_and_si128(_mm_srli_epi16(dv, 1), m));
   });
   HalfBlendRowPlain(d + done, s + done, n - done, mask);
-}
-
-void AddRow565Plain(std::uint16_t* d, const std::uint16_t* s, std::size_t n) {
-  for (std::size_t i = 0; i < n; ++i)
-    if (s[i] != 0) d[i] = Add565(s[i], d[i]);
 }
 
 void AddRow565(std::uint16_t* d, const std::uint16_t* s, std::size_t n) {
@@ -107,13 +131,6 @@ void AddRow565(std::uint16_t* d, const std::uint16_t* s, std::size_t n) {
     return _mm_or_si128(_mm_or_si128(_mm_slli_epi16(r, 11), _mm_slli_epi16(g, 6)), b);
   });
   AddRow565Plain(d + done, s + done, n - done);
-}
-
-void Rgb565ToXrgbRowPlain(std::uint32_t* d, const std::uint16_t* s, std::size_t n) {
-  for (std::size_t i = 0; i < n; ++i) {
-    const std::uint32_t r = s[i] >> 11, g = (s[i] >> 5) & 63, b = s[i] & 31;
-    d[i] = 0xFF000000u | ((r << 3 | r >> 2) << 16) | ((g << 2 | g >> 4) << 8) | (b << 3 | b >> 2);
-  }
 }
 
 void Rgb565ToXrgbRow(std::uint32_t* d, const std::uint16_t* s, std::size_t n) {
@@ -134,10 +151,15 @@ void Rgb565ToXrgbRow(std::uint32_t* d, const std::uint16_t* s, std::size_t n) {
   }
   Rgb565ToXrgbRowPlain(d + i, s + i, n - i);
 }
-
-void XrgbToRgb565Row(std::uint16_t* d, const std::uint32_t* s, std::size_t n) {
-  for (std::size_t i = 0; i < n; ++i)
-    d[i] = static_cast<std::uint16_t>(((s[i] >> 8) & 0xF800) | ((s[i] >> 5) & 0x07E0) | ((s[i] >> 3) & 0x001F));
+#else
+void KeyedCopyRow(std::uint16_t* d, const std::uint16_t* s, std::size_t n, std::uint16_t key) {
+  KeyedCopyRowPlain(d, s, n, key);
 }
+void HalfBlendRow(std::uint16_t* d, const std::uint16_t* s, std::size_t n, std::uint16_t mask) {
+  HalfBlendRowPlain(d, s, n, mask);
+}
+void AddRow565(std::uint16_t* d, const std::uint16_t* s, std::size_t n) { AddRow565Plain(d, s, n); }
+void Rgb565ToXrgbRow(std::uint32_t* d, const std::uint16_t* s, std::size_t n) { Rgb565ToXrgbRowPlain(d, s, n); }
+#endif
 
 }  // namespace plat

@@ -1,7 +1,8 @@
 // The inner loops of the drawers over rows of 16-bit pixels, eight pixels at a time with SSE2 (which
 // every x86-64 processor has) and a plain loop for the rest of a row. Each has a plain per-pixel twin
 // that computes the same pixels; SetPlainPixelLoops makes every drawer use the twins, so tests and
-// benchmarks can hold the fast loops against them.
+// benchmarks can hold the fast loops against them. Without SSE2 (another processor, or a build with
+// TESSIVANE_PLAIN_PIXELS) the fast names run the twins.
 #pragma once
 #include <cstddef>
 #include <cstdint>
