@@ -1,9 +1,15 @@
 // The whole game in real play, driven by keys alone: the invincible ship (a title key) holds weapons
-// 1 and 3 from the start, shoots down each boss in turn, and sees the ending with its ranking before
-// the game goes back to the title.
+// 1 and 3 from the start, shoots down each boss in turn, and sees the ending with its ranking and its
+// closing pictures, laid out for the build's screen, before the game goes back to the title.
 #include <gtest/gtest.h>
+#include <png.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
 
 #include "game/scene.h"
+#include "platform/bmp_reader.h"
 #include "stages/bosses.h"
 #include "support/replay_geometry.h"
 #include "support/runner_replay.h"
@@ -14,6 +20,93 @@ using testing_support::Press;
 using testing_support::RunRunner;
 
 const std::string kWholeGame = Press("I", 3) + "40 down C\n40 down B\n";
+
+// A picture in 5-6-5, as the screen holds it.
+struct Picture {
+  int width = 0, height = 0;
+  std::vector<std::uint16_t> pixels;
+  std::uint16_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
+};
+std::uint16_t To565(unsigned r, unsigned g, unsigned b) {
+  return static_cast<std::uint16_t>((r >> 3) << 11 | (g >> 2) << 5 | b >> 3);
+}
+
+// A picture the runner took (its PNG widens 5-6-5 by repeating the top bits, which this undoes).
+Picture ReadShot(const std::string& path) {
+  Picture p;
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  if (png_image_begin_read_from_file(&image, path.c_str()) == 0) return p;
+  image.format = PNG_FORMAT_RGB;
+  std::vector<png_byte> rgb(PNG_IMAGE_SIZE(image));
+  if (png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr) == 0) return p;
+  p.width = static_cast<int>(image.width);
+  p.height = static_cast<int>(image.height);
+  for (std::size_t i = 0; i + 2 < rgb.size(); i += 3) p.pixels.push_back(To565(rgb[i], rgb[i + 1], rgb[i + 2]));
+  return p;
+}
+
+// One of the game's pictures, read from the build's asset tree.
+Picture ReadAssetPicture(const std::string& name) {
+  Picture p;
+  plat::BmpImage bmp;
+  if (!plat::ReadBmpFile((testing_support::BuildDir() + "/IMAGE/" + name).c_str(), bmp)) return p;
+  p.width = bmp.width;
+  p.height = bmp.height;
+  for (const std::uint32_t c : bmp.pixels) p.pixels.push_back(To565(c >> 16 & 255, c >> 8 & 255, c & 255));
+  return p;
+}
+
+// A source rectangle of a picture, drawn at (x, y).
+struct Placed {
+  int x, y;
+  const Picture* source;
+  int left, top, width, height;
+};
+
+// The share of the pixels that `parts`, moved by (dx, dy), would draw (black is transparent) that the
+// shot shows exactly there.
+double ShownShare(const Picture& shot, const std::vector<Placed>& parts, int dx, int dy) {
+  long same = 0, drawn = 0;
+  for (const Placed& p : parts) {
+    for (int sy = 0; sy < p.height; ++sy) {
+      for (int sx = 0; sx < p.width; ++sx) {
+        const std::uint16_t want = p.source->At(p.left + sx, p.top + sy);
+        if (want == 0) continue;
+        ++drawn;
+        const int x = p.x + dx + sx, y = p.y + dy + sy;
+        same += x >= 0 && x < shot.width && y >= 0 && y < shot.height && shot.At(x, y) == want ? 1 : 0;
+      }
+    }
+  }
+  return drawn == 0 ? 0.0 : static_cast<double>(same) / drawn;
+}
+
+// The shot shows `parts` where they are placed, in at least `least` of their pixels (shots and the ship
+// fly over some), and better there than moved by up to two pixels either way.
+::testing::AssertionResult ShownThere(const Picture& shot, const std::vector<Placed>& parts, double least) {
+  const double there = ShownShare(shot, parts, 0, 0);
+  if (there < least) return ::testing::AssertionFailure() << "only " << there << " of the pixels show";
+  for (int dy = -2; dy <= 2; ++dy) {
+    for (int dx = -2; dx <= 2; ++dx) {
+      if ((dx != 0 || dy != 0) && ShownShare(shot, parts, dx, dy) >= there)
+        return ::testing::AssertionFailure() << "shows as well moved by " << dx << ',' << dy;
+    }
+  }
+  return ::testing::AssertionSuccess() << there;
+}
+
+// Where the ending draws, per build. The 800x600 numbers are the ending's own; the 640x480 build moves
+// everything 80 pixels left with the play field (x 140 to 500), sets the full-height closing pictures
+// 120 lines higher to end at the screen's bottom (y 0 to 480), and raises the ranking block by half of
+// those 120 lines, 60, to keep even margins above and below it.
+struct EndingLayout {
+  int headingX, headingY;   // RANKING1
+  int rankX, valueX, rowY;  // row r's rank digit and nine value digits at y rowY + 40 r
+  int closingX, closingY;   // QWCG1 and QWCG2
+};
+constexpr EndingLayout kLayout800{200, 100, 230, 310, 225, 220, 120};
+constexpr EndingLayout kLayout640{120, 40, 150, 230, 165, 140, 0};
 
 struct BossFight {
   const char* name;
@@ -31,11 +124,24 @@ const BossFight kBossFights[] = {
 // in the 800x600 build): each boss to its defeat, then the ending.
 class WholeGameReplay : public testing_support::BothScreens {
  protected:
-  // A frame in the ranking's clock window (the ending begins at frame 11859 and 10643).
+  // A frame in the ranking's clock window and one in each closing picture's (the ending begins at
+  // frame 11859 and 10643; its clock runs 0.3 a frame).
   int RankingFrame() const { return Screen() == 800 ? 12400 : 11200; }
-  void SetUp() override { run = RunRunner(Screen(), "whole-game", kWholeGame, 15400, {RankingFrame()}); }
+  int Closing1Frame() const { return Screen() == 800 ? 13350 : 12150; }
+  int Closing2Frame() const { return Screen() == 800 ? 14400 : 13100; }
+  std::string ShotPath(int frame) const {
+    return testing_support::BuildDir() + "/tests/replays/whole-game-" + std::to_string(Screen()) + "-" +
+           std::to_string(frame) + ".png";
+  }
+  void SetUp() override {
+    std::string shots;
+    for (const int f : {RankingFrame(), Closing1Frame(), Closing2Frame()})
+      shots += " --shot " + std::to_string(f) + ":'" + ShotPath(f) + "'";
+    run = RunRunner(Screen(), "whole-game", kWholeGame, 15400, {RankingFrame()}, shots);
+  }
   void BossesFall();
   void TheEndingRanksTheScoreAndReturnsToTheTitle();
+  void TheEndingIsLaidOutForTheScreen();
   testing_support::RunnerRun run;
 };
 
@@ -143,14 +249,62 @@ void WholeGameReplay::TheEndingRanksTheScoreAndReturnsToTheTitle() {
   EXPECT_EQ(t.Int("score", title - 1), t.Int("score", ending + 1)) << "nothing to score in the ending";
 }
 
+// The shown pictures of the ending: the ranking heading and every row's digits, then each closing
+// picture, exactly where the build's layout puts them.
+void WholeGameReplay::TheEndingIsLaidOutForTheScreen() {
+  const EndingLayout& at = Screen() == 800 ? kLayout800 : kLayout640;
+  const Picture heading = ReadAssetPicture("RANKING1.BMP"), digits = ReadAssetPicture("SUJI09.BMP");
+  const Picture closing1 = ReadAssetPicture("QWCG1.BMP"), closing2 = ReadAssetPicture("QWCG2.BMP");
+  ASSERT_EQ(digits.width, 200);
+  ASSERT_EQ(closing1.height, 480);
+  ASSERT_EQ(closing2.height, 480);
+  for (const int f : {RankingFrame(), Closing1Frame(), Closing2Frame()}) {
+    ASSERT_EQ(run.trace.Int("scene", f), SceneId::Ending) << f;
+  }
+  const auto inWindow = [&](int frame, double from, double to) {
+    return from <= run.trace.At("stageClock", frame) && run.trace.At("stageClock", frame) <= to;
+  };
+  ASSERT_TRUE(inWindow(RankingFrame(), 101, 250));
+  ASSERT_TRUE(inWindow(Closing1Frame(), 401, 500));
+  ASSERT_TRUE(inWindow(Closing2Frame(), 501, 1000));
+
+  const Picture ranking = ReadShot(ShotPath(RankingFrame()));
+  ASSERT_EQ(ranking.width, Screen());
+  EXPECT_TRUE(ShownThere(ranking, {{at.headingX, at.headingY, &heading, 0, 0, 400, 100}}, 0.7));
+  const nlohmann::json& table = run.dumps.at(RankingFrame())["ranking"]["table"];
+  for (int r = 0; r < 7; ++r) {
+    const int y = at.rowY + 40 * r;
+    std::vector<Placed> row{{at.rankX, y, &digits, 20 * (r + 1), 0, 20, 25}};
+    const std::string value = std::to_string(1000000000 + table[r].get<int>()).substr(1);
+    for (int i = 0; i < 9; ++i) row.push_back({at.valueX + 20 * i, y, &digits, 20 * (value[i] - '0'), 0, 20, 25});
+    EXPECT_TRUE(ShownThere(ranking, row, 0.7)) << "row " << r << " at y " << y;
+  }
+
+  // Nothing flies over the closing pictures: every pixel they draw shows, down to the screen's bottom.
+  const struct {
+    int frame;
+    const Picture& picture;
+  } closings[] = {{Closing1Frame(), closing1}, {Closing2Frame(), closing2}};
+  for (const auto& closing : closings) {
+    const Picture shot = ReadShot(ShotPath(closing.frame));
+    ASSERT_EQ(shot.height, Screen() * 3 / 4);
+    EXPECT_TRUE(ShownThere(shot, {{at.closingX, at.closingY, &closing.picture, 0, 0, 360, 480}}, 1.0))
+        << "frame " << closing.frame;
+  }
+}
+
 TEST_P(WholeGameReplay, EveryBossFallsAndTheEndingRanksTheHighScoreBeforeTheTitle) {
   ASSERT_EQ(run.exitCode, 0) << run.errors;
   {
     SCOPED_TRACE("bosses");
     BossesFall();
   }
-  SCOPED_TRACE("ending");
-  TheEndingRanksTheScoreAndReturnsToTheTitle();
+  {
+    SCOPED_TRACE("ending");
+    TheEndingRanksTheScoreAndReturnsToTheTitle();
+  }
+  SCOPED_TRACE("ending layout");
+  TheEndingIsLaidOutForTheScreen();
 }
 
 REPLAY_IN_BOTH_SCREENS(WholeGameReplay);
