@@ -11,6 +11,8 @@ bool WritePngRgb565(const char* path, const std::uint16_t* pixels, int width, in
   if (pixels == nullptr || width <= 0 || height <= 0) return false;
   std::FILE* f = std::fopen(path, "wb");
   if (f == nullptr) return false;
+  // Made before the error return point, so that a write error jumping back to it still frees it.
+  std::vector<png_byte> row(static_cast<std::size_t>(width) * 3);
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png ? png_create_info_struct(png) : nullptr;
   if (png == nullptr || info == nullptr || setjmp(png_jmpbuf(png))) {
@@ -22,7 +24,6 @@ bool WritePngRgb565(const char* path, const std::uint16_t* pixels, int width, in
   png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8, PNG_COLOR_TYPE_RGB,
                PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_write_info(png, info);
-  std::vector<png_byte> row(static_cast<std::size_t>(width) * 3);
   for (int y = 0; y < height; ++y) {
     const std::uint16_t* src = pixels + static_cast<std::ptrdiff_t>(y) * pitchPixels;
     for (int x = 0; x < width; ++x) {
@@ -36,8 +37,7 @@ bool WritePngRgb565(const char* path, const std::uint16_t* pixels, int width, in
   }
   png_write_end(png, nullptr);
   png_destroy_write_struct(&png, &info);
-  std::fclose(f);
-  return true;
+  return std::fclose(f) == 0;  // the last of the file reaches it only here
 }
 
 }  // namespace plat

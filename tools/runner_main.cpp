@@ -4,6 +4,7 @@
 //   shooter800-headless [--frames N] [--script FILE] [--seed N] [--trace FILE]
 //                       [--shot FRAME:FILE.png ...] [--dump FRAME:FILE.json ...] [--audio FILE.wav]
 //                       [--no-sound-device] [--assets DIR]
+#include <dirent.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -18,6 +19,7 @@
 
 #include "framework/el_input.h"
 #include "game/win_main.h"
+#include "platform/audio_output.h"
 #include "platform/headless/headless_host.h"
 #include "platform/png_writer.h"
 #include "tools/input_script.h"
@@ -28,12 +30,48 @@ namespace {
 
 struct RunnerState {
   std::FILE* trace = nullptr;
-  std::map<int, std::string> shots;
-  std::multimap<int, std::string> dumps;  // frame -> file; a frame may be dumped to several files
+  std::string tracePath;
+  bool traceFailed = false;  // a line could not be written: no further line is tried
+  // frame -> file; a frame may be pictured or dumped to several files, each written
+  std::multimap<int, std::string> shots;
+  std::multimap<int, std::string> dumps;
   std::string line;
   int lastFrame = -1;
   int failures = 0;
 };
+
+void WriteFailed(RunnerState& state, const std::string& path) {
+  std::fprintf(stderr, "runner: could not write %s\n", path.c_str());
+  ++state.failures;
+}
+
+void WriteTraceLine(RunnerState& state, int frame) {
+  state.line.clear();
+  runner::AppendTraceLine(state.line, frame);
+  state.line += '\n';
+  if (state.traceFailed || std::fputs(state.line.c_str(), state.trace) >= 0) return;
+  state.traceFailed = true;
+  WriteFailed(state, state.tracePath);
+}
+
+// The trace's last lines reach the file only when it closes: a close that fails loses them.
+void CloseTrace(RunnerState& state) {
+  if (state.trace == nullptr) return;
+  const bool closed = std::fclose(state.trace) == 0;
+  state.trace = nullptr;
+  if (!closed && !state.traceFailed) WriteFailed(state, state.tracePath);
+}
+
+void WriteShots(RunnerState& state, int frame) {
+  const auto range = state.shots.equal_range(frame);
+  for (auto shot = range.first; shot != range.second; ++shot) {
+    int width = 0, height = 0;
+    const auto& pixels = plat::headless::LastPresented(width, height);
+    if (pixels.empty() || !plat::WritePngRgb565(shot->second.c_str(), pixels.data(), width, height, width)) {
+      WriteFailed(state, shot->second);
+    }
+  }
+}
 
 void WriteDumps(RunnerState& state, int frame) {
   const auto range = state.dumps.equal_range(frame);
@@ -44,11 +82,8 @@ void WriteDumps(RunnerState& state, int frame) {
   for (auto dump = range.first; dump != range.second; ++dump) {
     std::FILE* file = std::fopen(dump->second.c_str(), "w");
     const bool written = file != nullptr && std::fputs(state.line.c_str(), file) >= 0;
-    if (file != nullptr && std::fclose(file) != 0) ++state.failures;
-    if (!written) {
-      std::fprintf(stderr, "runner: could not write %s\n", dump->second.c_str());
-      ++state.failures;
-    }
+    const bool closed = file != nullptr && std::fclose(file) == 0;
+    if (!written || !closed) WriteFailed(state, dump->second);
   }
 }
 
@@ -68,6 +103,32 @@ bool ParseFrameNumber(const std::string& text, long long least, int& out) {
   return true;
 }
 
+// The calendar time that seeds the game: a whole number from 0 to the largest seed the random
+// numbers take (an unsigned 32-bit value), digits only.
+bool ParseSeed(const std::string& text, long long& out) {
+  if (text.empty() || text.size() > 10) return false;
+  long long value = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return false;
+    value = value * 10 + (c - '0');
+  }
+  if (value > 4294967295LL) return false;
+  out = value;
+  return true;
+}
+
+// A WAV file's sizes are 32-bit: the sound of a run must fit in them. The runner keeps the sound of
+// the run's frames and two seconds more.
+int AudioKeepSeconds(int frames) { return frames / 60 + 2; }
+constexpr long long kMaxAudioFrames = (plat::headless::kWavMaxFrames / plat::audio::kOutputRate - 2) * 60 + 59;
+
+bool ReadableFolder(const std::string& path) {
+  DIR* dir = opendir(path.c_str());
+  if (dir == nullptr) return false;
+  closedir(dir);
+  return true;
+}
+
 // FRAME:FILE with FRAME a whole number from 0 and FILE not empty.
 bool ParseFrameAndFile(const std::string& value, int& frame, std::string& file) {
   const std::size_t colon = value.find(':');
@@ -80,21 +141,11 @@ bool ParseFrameAndFile(const std::string& value, int& frame, std::string& file) 
 void OnFrameDone(int frame, void* user) {
   auto& state = *static_cast<RunnerState*>(user);
   state.lastFrame = frame;
-  if (state.trace != nullptr) {
-    state.line.clear();
-    runner::AppendTraceLine(state.line, frame);
-    state.line += '\n';
-    std::fputs(state.line.c_str(), state.trace);
-  }
-  auto shot = state.shots.find(frame);
-  if (shot != state.shots.end()) {
-    int width = 0, height = 0;
-    const auto& pixels = plat::headless::LastPresented(width, height);
-    if (pixels.empty() || !plat::WritePngRgb565(shot->second.c_str(), pixels.data(), width, height, width)) {
-      std::fprintf(stderr, "runner: could not write %s\n", shot->second.c_str());
-      ++state.failures;
-    }
-  }
+  if (state.trace != nullptr) WriteTraceLine(state, frame);
+  // The trace line has listed this frame's music commands; without a trace nothing reads them. Either
+  // way the host's log is emptied every frame, so it holds one frame's commands at most.
+  plat::headless::ClearMciCommands();
+  WriteShots(state, frame);
   WriteDumps(state, frame);
 }
 
@@ -134,7 +185,10 @@ int main(int argc, char** argv) {
     } else if (arg == "--script" && hasValue) {
       scriptPath = argv[++i];
     } else if (arg == "--seed" && hasValue) {
-      seed = std::atoll(argv[++i]);
+      if (!ParseSeed(argv[++i], seed)) {
+        std::fprintf(stderr, "runner: --seed wants a whole number from 0 to 4294967295, got '%s'\n", argv[i]);
+        return Usage(argv[0]);
+      }
     } else if (arg == "--trace" && hasValue) {
       tracePath = argv[++i];
     } else if (arg == "--audio" && hasValue) {
@@ -151,14 +205,20 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "runner: %s wants FRAME:FILE.%s, got '%s'\n", arg.c_str(), shot ? "png" : "json", argv[i]);
         return Usage(argv[0]);
       }
-      if (shot) {
-        state.shots[frame] = file;
-      } else {
-        state.dumps.emplace(frame, file);
-      }
+      (shot ? state.shots : state.dumps).emplace(frame, file);
     } else {
       return Usage(argv[0]);
     }
+  }
+
+  if (!ReadableFolder(assetsDir)) {
+    std::fprintf(stderr, "runner: --assets %s is not a folder the runner can read\n", assetsDir.c_str());
+    return 2;
+  }
+  if (!audioPath.empty() && frames > kMaxAudioFrames) {
+    std::fprintf(stderr, "runner: --audio %s: a WAV file holds the sound of %lld frames at most, not %d\n",
+                 audioPath.c_str(), kMaxAudioFrames, frames);
+    return 2;
   }
 
   plat::headless::Reset();
@@ -187,6 +247,7 @@ int main(int argc, char** argv) {
     runner::ScheduleScript(events);
   }
   if (!tracePath.empty()) {
+    state.tracePath = tracePath;
     state.trace = std::fopen(tracePath.c_str(), "w");
     if (state.trace == nullptr) {
       std::fprintf(stderr, "runner: cannot write %s\n", tracePath.c_str());
@@ -194,21 +255,27 @@ int main(int argc, char** argv) {
     }
     runner::StartTrace();
   }
+  // The sound file is written when the run ends; a path that cannot take it is refused before.
+  if (!audioPath.empty()) {
+    std::FILE* audio = std::fopen(audioPath.c_str(), "wb");
+    if (audio == nullptr) {
+      std::fprintf(stderr, "runner: cannot write %s\n", audioPath.c_str());
+      return 2;
+    }
+    std::fclose(audio);
+  }
   // Sound is rendered only when something observes it: kept whole for --audio, and rendered for
   // --trace, whose music commands include the restarts at the end of a piece.
   plat::headless::SetAudioRendering(!audioPath.empty() || !tracePath.empty());
-  plat::headless::SetAudioKeepSeconds(audioPath.empty() ? 0 : frames / 60 + 2);
+  plat::headless::SetAudioKeepSeconds(audioPath.empty() ? 0 : AudioKeepSeconds(frames));
   plat::headless::SetFrameLimit(frames);
   plat::headless::SetFrameDoneHook(OnFrameDone, &state);
   elSystem::InitFrameTimer(60);
 
   const int result = WinMain(1, 0, "", 1);
 
-  if (state.trace != nullptr) std::fclose(state.trace);
-  if (!audioPath.empty() && !plat::headless::WriteRenderedAudio(audioPath)) {
-    std::fprintf(stderr, "runner: cannot write %s\n", audioPath.c_str());
-    ++state.failures;
-  }
+  CloseTrace(state);
+  if (!audioPath.empty() && !plat::headless::WriteRenderedAudio(audioPath)) WriteFailed(state, audioPath);
   for (const std::string& box : plat::headless::MessageBoxes()) std::fprintf(stderr, "runner: message box: %s\n", box.c_str());
   // A picture or dump asked for a frame the run never finished is a failure, not a missing file to
   // find later.

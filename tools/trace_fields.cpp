@@ -117,9 +117,8 @@ const FloatField kFloatFields[] = {
 };
 
 // What the game asked to hear since the last trace line: sound ids in the order played, and the
-// music command strings (the host's log, without the results it notes).
+// music command strings (the host's log, without the results it notes, cleared once listed).
 std::vector<int> soundsPlayed;
-std::size_t musicCommandsSeen = 0;
 
 void OnSoundPlayed(int soundId) { soundsPlayed.push_back(soundId); }
 
@@ -131,21 +130,20 @@ void WriteSoundsAndMusic(JsonWriter& json) {
   json.BeginArray("music");
   const std::vector<std::string>& commands = plat::headless::MciCommands();
   constexpr const char kFailed[] = " -> error";
-  for (std::size_t i = musicCommandsSeen; i < commands.size(); ++i) {
-    std::string command = commands[i];
+  for (std::string command : commands) {
     const std::size_t noted = command.rfind(kFailed);
     if (noted != std::string::npos && noted + sizeof kFailed - 1 == command.size()) command.resize(noted);
     json.Value(command);
   }
   json.EndArray();
-  musicCommandsSeen = commands.size();
+  plat::headless::ClearMciCommands();
 }
 
 }  // namespace
 
 void StartTrace() {
   soundsPlayed.clear();
-  musicCommandsSeen = plat::headless::MciCommands().size();
+  plat::headless::ClearMciCommands();
   elSound::SetPlayObserver(OnSoundPlayed);
 }
 

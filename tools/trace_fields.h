@@ -5,9 +5,11 @@
 
 namespace runner {
 
-// Starts listening to what the game plays, for the lines that follow.
+// Starts listening to what the game plays, for the lines that follow (the music commands sent
+// before are dropped).
 void StartTrace();
-// Appends one JSON object (no newline) describing the frame that just finished.
+// Appends one JSON object (no newline) describing the frame that just finished, with the sounds and
+// music commands since the previous line; it clears the host's music-command log of those it lists.
 void AppendTraceLine(std::string& out, int frame);
 
 }  // namespace runner

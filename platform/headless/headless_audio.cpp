@@ -53,8 +53,7 @@ void ApplyVoices() {
 }
 
 void RecordCommand(const char* command, std::uint32_t result, const char*) {
-  std::vector<std::string>& log = A().commands;
-  if (log.size() < 100000) log.push_back(std::string(command) + (result == 0 ? "" : " -> error"));
+  A().commands.push_back(std::string(command) + (result == 0 ? "" : " -> error"));
 }
 
 }  // namespace
@@ -82,6 +81,7 @@ void SetAudioRendering(bool on) {
 
 bool WriteRenderedAudio(const std::string& path) {
   const std::vector<std::int16_t>& s = RenderedAudio();
+  if (static_cast<std::int64_t>(s.size() / 2) > kWavMaxFrames) return false;
   std::FILE* f = std::fopen(path.c_str(), "wb");
   if (f == nullptr) return false;
   const auto dataBytes = static_cast<std::uint32_t>(s.size() * sizeof(std::int16_t));
@@ -128,10 +128,12 @@ bool Open(bool silentIfNone) {
   a.open = true;
   a.silent = !a.devicePresent;
   a.renderedFrames = plat::headless::DueFrames();
-  // All the room the kept samples may take, at once: growing it while the game runs would copy
-  // everything kept so far in the middle of a frame. Pages are only touched as samples arrive.
+  // Room for the first two minutes kept, at once, so that a short run never copies what it kept in
+  // the middle of a frame; a longer one grows the room as it goes (doubling it, so it copies seldom)
+  // and never takes room for sound it does not render. Pages are only touched as samples arrive.
   std::vector<std::int16_t>().swap(a.samples);
-  if (a.rendering && !a.silent) a.samples.reserve(static_cast<std::size_t>(a.keepFrames) * kOutputChannels);
+  const std::int64_t firstRoom = std::min<std::int64_t>(a.keepFrames, 120LL * kOutputRate);
+  if (a.rendering && !a.silent) a.samples.reserve(static_cast<std::size_t>(firstRoom) * kOutputChannels);
   return true;
 }
 

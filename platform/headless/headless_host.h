@@ -39,10 +39,9 @@ void SetFrameDoneHook(FrameHook hook, void* user);
 std::int64_t Nanoseconds();
 void AdvanceClock(std::int64_t nanoseconds);
 
-// Message boxes shown so far (UTF-8 "caption: text"), beeps, and raise requests sent to another copy.
+// Message boxes shown so far (UTF-8 "caption: text"), and raise requests sent to another copy.
 const std::vector<std::string>& MessageBoxes();
 void ClearMessageBoxes();
-int Beeps();
 int ForeignRaises();
 // Pretends another copy of the program runs: its window with this class and title exists.
 void AddForeignWindow(const std::string& className, const std::string& title);
@@ -76,19 +75,26 @@ void SetAudioDevice(bool present);
 bool AudioOutputOpen();
 // Everything rendered so far (rendering first what is due up to the present virtual time).
 const std::vector<std::int16_t>& RenderedAudio();
-// Samples past this many seconds are rendered but not kept (default 120). Room for them is taken
-// when the output opens. With none kept (0 seconds, or no rendering) music loads no soundfont: it
-// keeps its time and its end notices, and renders silence. Only with no output open.
+// Samples past this many seconds are rendered but not kept (default 120). Room for the first 120
+// seconds of them is taken when the output opens; past that, room grows with what is kept. With none
+// kept (0 seconds, or no rendering) music loads no soundfont: it keeps its time and its end notices,
+// and renders silence. Only with no output open.
 void SetAudioKeepSeconds(int seconds);
 // Whether the output renders at all (default: yes). Without rendering nothing is mixed: no sample is
 // kept, and music never reaches its end (so a looping piece is not restarted). Not touched by Reset.
 void SetAudioRendering(bool on);
-// The rendered samples as a 16-bit stereo WAV file.
+// The rendered samples as a 16-bit stereo WAV file; false when the file could not be written whole,
+// or when they are more than a WAV file's 32-bit sizes can hold.
 bool WriteRenderedAudio(const std::string& path);
+// The most stereo frames a WAV file holds: its sizes are 32-bit, and the whole file's counts the
+// 36 bytes of header before the samples.
+constexpr std::int64_t kWavMaxFrames = (0xFFFFFFFFLL - 36) / 4;
 // Closes the music, frees every sound buffer, closes the output, forgets the rendered samples, and
 // goes back to the default soundfont and to having an audio device. Reset() calls it too.
 void ResetAudio();
-// The music command strings sent so far (a failed one ends in " -> error"); ResetAudio clears them.
+// The music command strings sent since the log was last cleared (a failed one ends in " -> error"),
+// every one: the log has no cap, so a long run clears it as it reads it (the runner, every frame).
+// ResetAudio clears them.
 const std::vector<std::string>& MciCommands();
 void ClearMciCommands();
 // The soundfont that music loads ("" for the default one).

@@ -1,6 +1,6 @@
 #!/bin/sh
 # The headless runner from the outside: every option it cannot honour is refused with a message and a
-# non-zero status, and a damaged stage tune in the asset tree leaves a game that plays all its frames.
+# non-zero status, every file it cannot write fails the run with a message naming it, and a damaged stage tune in the asset tree leaves a game that plays all its frames.
 #   runner_check.sh RUNNER ASSET_DIR WORKDIR
 set -u
 runner="$1"
@@ -31,6 +31,50 @@ refused "shot never reached" --frames 5 --shot 10:"$work/never.png"
 refused "dump never reached" --frames 5 --dump 10:"$work/never.json"
 refused "script is a folder" --script "$work"
 refused "unknown option" --fast
+
+# Each refusal or failed write from here on exits with its own status and names what it could not do.
+#   expect STATUS TEXT WHAT ARGUMENTS...
+expect() {
+  want="$1"; text="$2"; what="$3"; shift 3
+  timeout 60 "$runner" "$@" >/dev/null 2>"$work/err"
+  status=$?
+  if [ "$status" -ne "$want" ]; then
+    echo "$what: status $status, not $want"; failed=1
+  elif [ -n "$text" ] && ! grep -qF -- "$text" "$work/err"; then
+    echo "$what: the message does not name $text:"; head -3 "$work/err"; failed=1
+  fi
+}
+expect 2 "--seed" "seed not a number" --frames 2 --seed abc
+expect 2 "--seed" "seed with letters after it" --frames 2 --seed 12x
+expect 2 "--seed" "empty seed" --frames 2 --seed ""
+expect 2 "--seed" "negative seed" --frames 2 --seed -1
+expect 2 "--seed" "seed past 32 bits" --frames 2 --seed 4294967296
+expect 2 "--seed" "seed far past 32 bits" --frames 2 --seed 99999999999999999999
+expect 0 "" "the largest seed" --frames 2 --seed 4294967295
+expect 2 "$work/no-assets" "missing asset folder" --frames 2 --assets "$work/no-assets"
+printf 'x' >"$work/a-file"
+expect 2 "$work/a-file" "asset folder that is a file" --frames 2 --assets "$work/a-file"
+expect 1 "/dev/full" "trace to a full disk" --frames 5 --trace /dev/full
+expect 1 "/dev/full" "picture to a full disk" --frames 5 --shot 3:/dev/full
+expect 1 "/dev/full" "dump to a full disk" --frames 5 --dump 3:/dev/full
+expect 1 "/dev/full" "sound to a full disk" --frames 5 --audio /dev/full
+expect 1 "$work/no-folder/a.png" "picture into a missing folder" --frames 5 --shot 3:"$work/no-folder/a.png"
+expect 1 "$work/no-folder/a.json" "dump into a missing folder" --frames 5 --dump 3:"$work/no-folder/a.json"
+expect 2 "$work/no-folder/a.trace" "trace into a missing folder" --frames 5 --trace "$work/no-folder/a.trace"
+expect 2 "$work/no-folder/a.wav" "sound into a missing folder" --frames 5 --audio "$work/no-folder/a.wav"
+# A WAV file's 32-bit sizes hold the sound of 1460759 frames (with the two seconds kept past the last):
+# one more is refused before the game starts, and before the file is made.
+expect 2 "at most, not 1460760" "sound longer than a WAV file holds" --frames 1460760 --audio "$work/long.wav"
+[ ! -e "$work/long.wav" ] || { echo "the refused long sound made its file"; failed=1; }
+
+# Two pictures or two dumps of one frame are each written, alike.
+expect 0 "" "two pictures and two dumps of one frame" --frames 5 --shot 3:"$work/a.png" --shot 3:"$work/b.png" \
+  --dump 3:"$work/a.json" --dump 4:"$work/c.json" --dump 3:"$work/b.json"
+for pair in "a.png b.png" "a.json b.json"; do
+  set -- $pair
+  if [ ! -s "$work/$1" ] || ! cmp -s "$work/$1" "$work/$2"; then echo "not both written alike: $pair"; failed=1; fi
+done
+cmp -s "$work/a.json" "$work/c.json" && { echo "the dumps of frames 3 and 4 are the same"; failed=1; }
 
 # The tune that once froze the game (a good header, then a chunk running off the end), in place of
 # the stage music: the game starts and plays on in silence, with nothing on stderr.
