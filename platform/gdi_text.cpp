@@ -218,11 +218,6 @@ void DeleteFont(FontHandle font) {
   if (font >= 1 && font <= kFontCount) T().fonts[font].inUse = false;
 }
 
-int FontFaceOf(FontHandle font) {
-  if (font < 1 || font > kFontCount || !T().fonts[font].inUse) return -1;
-  return T().fonts[font].face;
-}
-
 ColorRef SetTextColor(DeviceContext* context, ColorRef color) {
   if (context == nullptr) return kInvalidColor;
   const ColorRef previous = context->textColor;

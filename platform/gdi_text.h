@@ -41,8 +41,6 @@ using FontHandle = int;  // 0: no font
 FontHandle CreateFontIndirect(const LogFont& description);
 FontHandle SelectFont(DeviceContext* context, FontHandle font);  // returns the font it replaced
 void DeleteFont(FontHandle font);
-// Which face file a font uses: 0 Mincho, 1 Gothic; -1 for no such font.
-int FontFaceOf(FontHandle font);
 
 ColorRef SetTextColor(DeviceContext* context, ColorRef color);
 ColorRef SetBkColor(DeviceContext* context, ColorRef color);

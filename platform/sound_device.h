@@ -43,7 +43,6 @@ using SoundBuffer = int;
 bool CreateSoundDevice();
 // Stops and frees every buffer and lets the output go (unless the music still holds it).
 void ReleaseSoundDevice();
-bool SoundDeviceExists();
 
 // A static buffer of `bytes` bytes in `format` (PCM, 8 or 16 bits, 1 or 2 channels, whole frames).
 // 0 when the format or size is refused, there is no device, or the pool is full.
@@ -57,9 +56,6 @@ bool PlaySoundBuffer(SoundBuffer buffer, bool looping);
 bool StopSoundBuffer(SoundBuffer buffer);
 bool SetSoundBufferPosition(SoundBuffer buffer, std::uint32_t byteOffset);
 bool GetSoundBufferFrequency(SoundBuffer buffer, int& frequency);
-bool SetSoundBufferFrequency(SoundBuffer buffer, int frequency);
-bool SetSoundBufferPan(SoundBuffer buffer, int pan);
-bool SetSoundBufferVolume(SoundBuffer buffer, int volume);
 bool SoundBufferPlaying(SoundBuffer buffer);
 
 // ---- the mixer, for the outputs and the sequencer ------------------------------------------------

@@ -61,16 +61,6 @@ std::size_t ShiftJisToUtf32(std::string_view text, char32_t* out, std::size_t ca
   return n;
 }
 
-std::u32string ShiftJisToUtf32(std::string_view text) {
-  std::u32string result;
-  for (std::size_t i = 0; i < text.size();) {
-    char32_t cp = 0;
-    i += DecodeOne(Converter(), text, i, cp);
-    result += cp;
-  }
-  return result;
-}
-
 std::string ShiftJisToUtf8(std::string_view text) {
   std::string result;
   for (std::size_t i = 0; i < text.size();) {

@@ -7,8 +7,7 @@ namespace plat {
 
 // Shift-JIS (code page 932) to UTF-8 / UTF-32. Bytes that do not convert become U+FFFD.
 std::string ShiftJisToUtf8(std::string_view text);
-std::u32string ShiftJisToUtf32(std::string_view text);
-// Converts into a caller's fixed buffer without allocating; returns the number of code points
+// To UTF-32: converts into a caller's fixed buffer without allocating; returns the number of code points
 // written (at most capacity).
 std::size_t ShiftJisToUtf32(std::string_view text, char32_t* out, std::size_t capacity);
 

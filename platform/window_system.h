@@ -27,8 +27,6 @@ WindowHandle MainWindow();
 // Another running copy's window, found by class and title; kNoWindow when none.
 WindowHandle FindWindow(const char* className, const char* title);
 bool SetForegroundWindow(WindowHandle window);
-int DesktopWidth();
-int DesktopHeight();
 
 // ---- messages -----------------------------------------------------------------------------------
 bool PeekMessage(Message& out, bool remove);  // remove: take it off the queue
@@ -63,7 +61,6 @@ void NotifyFrameDone();
 using MutexHandle = int;
 MutexHandle CreateNamedMutex(const char* name, bool& alreadyExists);
 void ReleaseNamedMutex(MutexHandle handle);
-void CloseNamedMutex(MutexHandle handle);
 
 // ---- cursor, input method, message box, beep, program path ----------------------------------------
 struct Rect {

@@ -40,7 +40,6 @@ struct Host {
   FrameHook hook = nullptr;
   void* hookUser = nullptr;
   std::vector<std::string> boxes;
-  int beeps = 0;
   int raises = 0;
   std::set<std::string> mutexes;
   std::vector<std::string> mutexByHandle;
@@ -110,7 +109,6 @@ std::int64_t Nanoseconds() { return H().clock; }
 void AdvanceClock(std::int64_t nanoseconds) { H().clock += nanoseconds; }
 const std::vector<std::string>& MessageBoxes() { return H().boxes; }
 void ClearMessageBoxes() { H().boxes.clear(); }
-int Beeps() { return H().beeps; }
 int ForeignRaises() { return H().raises; }
 void AddForeignWindow(const std::string& className, const std::string& title) {
   H().foreignWindows.emplace(className, title);
@@ -208,7 +206,7 @@ void ShowMessageBox(const char* utf8Text, const char* utf8Caption) {
   H().holdsAtBoxes.push_back(plat::headless::Holds());
 }
 
-void Beep() { ++H().beeps; }
+void Beep() {}  // the headless host has no speaker
 
 std::size_t ModuleFileName(char* buffer, std::size_t size) {
   const std::string& path = H().programPath;

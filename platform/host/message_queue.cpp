@@ -177,9 +177,6 @@ bool SetForegroundWindow(WindowHandle window) {
   return false;
 }
 
-int DesktopWidth() { return backend::DesktopWidth(); }
-int DesktopHeight() { return backend::DesktopHeight(); }
-
 bool PeekMessage(Message& out, bool remove) {
   backend::PumpEvents(false);
   QueueState& q = State();

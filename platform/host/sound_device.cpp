@@ -162,8 +162,6 @@ void ReleaseSoundDevice() {
   ReleaseOutput();
 }
 
-bool SoundDeviceExists() { return D().deviceExists; }
-
 SoundBuffer CreateSoundBuffer(const WaveFormat& format, std::uint32_t bytes, std::uint32_t) {
   DeviceState& d = D();
   if (!d.deviceExists || !FormatAccepted(format, bytes)) return 0;
@@ -248,32 +246,6 @@ bool GetSoundBufferFrequency(SoundBuffer buffer, int& frequency) {
   BufferRecord* b = Find(buffer);
   frequency = b != nullptr ? b->frequency : 0;
   return b != nullptr;
-}
-
-bool SetSoundBufferFrequency(SoundBuffer buffer, int frequency) {
-  MixerLock lock;
-  BufferRecord* b = Find(buffer);
-  if (b == nullptr || frequency < kMinFrequency || frequency > kMaxFrequency) return false;
-  b->frequency = frequency;
-  return true;
-}
-
-bool SetSoundBufferPan(SoundBuffer buffer, int pan) {
-  MixerLock lock;
-  BufferRecord* b = Find(buffer);
-  if (b == nullptr || pan < kPanLeft || pan > kPanRight) return false;
-  b->pan = pan;
-  UpdateGains(*b);
-  return true;
-}
-
-bool SetSoundBufferVolume(SoundBuffer buffer, int volume) {
-  MixerLock lock;
-  BufferRecord* b = Find(buffer);
-  if (b == nullptr || volume < kVolumeMin || volume > 0) return false;
-  b->volume = volume;
-  UpdateGains(*b);
-  return true;
 }
 
 bool SoundBufferPlaying(SoundBuffer buffer) {

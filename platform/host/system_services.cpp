@@ -40,7 +40,6 @@ MutexHandle CreateNamedMutex(const char* name, bool& alreadyExists) {
 }
 
 void ReleaseNamedMutex(MutexHandle handle) { backend::ReleaseMutex(handle); }
-void CloseNamedMutex(MutexHandle handle) { backend::ReleaseMutex(handle); }
 
 // The pointer can only be kept inside the window, which covers the screen in full screen: the
 // rectangle itself is not used.
