@@ -55,8 +55,6 @@ void ForEachUsedSlot(const TrailSet& set, Visit visit) {
   const TrailSet k##Name = {Name##Slots, TrailSource::source,   SourceCount(TrailSource::source), used, dx, dy, \
                             spread,      shots::ShotOwner::boss};                                               \
   void Seed##Name() { SeedTrail(k##Name); }                                                                     \
-  void Drift##Name() { DriftTrail(k##Name); }                                                                   \
-  void Draw##Name() { DrawTrail(k##Name); }                                                                     \
   void Reset##Name() { ResetTrail(k##Name); }
 TRAIL_SETS(DEFINE_TRAIL_SET)
 #undef DEFINE_TRAIL_SET

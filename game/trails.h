@@ -47,12 +47,11 @@ struct TrailSet {
   X(Stage3Trail3, Boss3, Barrage, 3, 23, 0, 40)
 
 // Per set: Seed (a hit on the stage's boss by the set's family: every idle used slot starts at its
-// source shot, live or parked), Drift and Draw (once per stage frame), Reset (every slot at rest).
+// source shot, live or parked) and Reset (every slot at rest). The stage frame drifts and draws each
+// set with DriftTrail and DrawTrail.
 #define DECLARE_TRAIL_SET(Name, ...) \
   extern const TrailSet k##Name;     \
   void Seed##Name();                 \
-  void Drift##Name();                \
-  void Draw##Name();                 \
   void Reset##Name();
 TRAIL_SETS(DECLARE_TRAIL_SET)
 #undef DECLARE_TRAIL_SET

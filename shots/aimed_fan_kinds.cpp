@@ -25,7 +25,7 @@ constexpr float kFanEmitY = 130.0f;
 
 }  // namespace
 
-// One kind: its pool, its descriptor and its five named operations.
+// One kind: its pool, its descriptor and its four named operations.
 #define DEFINE_AIMED_FAN(Name, owner, width, ex, side, pattern, picture)                                 \
   namespace {                                                                                         \
   AimedFanShot Name##Pool[shots::kFanGroups * (width)];                                               \
@@ -33,7 +33,6 @@ constexpr float kFanEmitY = 130.0f;
   const AimedFanKind k##Name = {Name##Pool, width,        ShotOwner::owner, ex, side, kFanEmitY,        \
                                 shots::Radians(((width) - 1) * 6), Pic::picture, &pattern};            \
   void Tick##Name() { shots::TickAimedFan(k##Name); }                                                 \
-  void Spawn##Name(int index, int first) { shots::SpawnAimedFan(k##Name, index, first); }             \
   void Update##Name() { shots::UpdateAimedFan(k##Name); }                                             \
   void Draw##Name() { shots::DrawAimedFan(k##Name); }                                                 \
   void Reset##Name() { shots::ResetAimedFan(k##Name); }

@@ -2,7 +2,7 @@
 // offset from the owner's x, pattern (cycle, marks, speed, aim offset, cull margin, contact box, look),
 // picture. Every fan starts 130 pixels below the owner's y and is laid symmetrically about its aim line,
 // (W - 1) x 6 degrees to either side. Each row gives the kind its pool and the operations Tick<Name>,
-// Spawn<Name>(index, first), Update<Name>, Draw<Name> and Reset<Name>.
+// Update<Name>, Draw<Name> and Reset<Name>.
 #pragma once
 
 #include "shots/aimed_fan.h"
@@ -44,7 +44,6 @@
 #define DECLARE_AIMED_FAN(Name, ...)         \
   extern const shots::AimedFanKind k##Name; \
   void Tick##Name();                         \
-  void Spawn##Name(int index, int first);    \
   void Update##Name();                       \
   void Draw##Name();                         \
   void Reset##Name();

@@ -14,7 +14,7 @@ constexpr RingPattern kRingOfTwelve = {6, 12, {30, 50, 90, 110, 130, 150}, 0.523
 
 }  // namespace
 
-// One ring kind: its pool, its descriptor and its operations but Spawn.
+// One ring kind: its pool, its descriptor and its four named operations.
 #define DEFINE_AIMED_RING(Name, owner, ex, ey, speed, pattern)                                         \
   namespace {                                                                                          \
   AimedRingShot Name##Pool[pattern.groups * pattern.groupSize];                                        \
@@ -24,15 +24,6 @@ constexpr RingPattern kRingOfTwelve = {6, 12, {30, 50, 90, 110, 130, 150}, 0.523
   void Update##Name() { shots::UpdateAimedRing(k##Name); }                                             \
   void Draw##Name() { shots::DrawAimedRing(k##Name); }                                                 \
   void Reset##Name() { shots::ResetAimedRing(k##Name); }
-#define DEFINE_SPREAD_SPAWN(Name, ...) \
-  void Spawn##Name(int index, int first) { shots::SpawnAimedRing(k##Name, index, first); }
-// A full ring's offsets run over the whole pool, so its Spawn needs no group.
-#define DEFINE_RING_SPAWN(Name, ...) \
-  void Spawn##Name(int index) { shots::SpawnAimedRing(k##Name, index, 0); }
 BOSS3_AIMED_RING_KINDS(DEFINE_AIMED_RING)
-BOSS3_AIMED_RING_KINDS(DEFINE_SPREAD_SPAWN)
 BOSS2_AIMED_RING_KINDS(DEFINE_AIMED_RING)
-BOSS2_AIMED_RING_KINDS(DEFINE_RING_SPAWN)
 #undef DEFINE_AIMED_RING
-#undef DEFINE_SPREAD_SPAWN
-#undef DEFINE_RING_SPAWN

@@ -1,8 +1,7 @@
 // The aimed-ring kinds. Each row: name, owner, emitter (x, y) from the owner, speed (px/s), pattern.
-// The stage-3 boss fires three-shot spreads (-12, 0, +12 degrees about the aim line), its Spawn taking
-// the record and its group's first record; the stage-2 boss fires full rings of twelve with one shot
-// on the aim line, its Spawn taking the record alone. Each row gives the kind its pool and the
-// operations Spawn<Name>, Tick<Name>, Update<Name>, Draw<Name> and Reset<Name>.
+// The stage-3 boss fires three-shot spreads (-12, 0, +12 degrees about the aim line); the stage-2 boss
+// fires full rings of twelve with one shot on the aim line. Each row gives the kind its pool and the
+// operations Tick<Name>, Update<Name>, Draw<Name> and Reset<Name>.
 #pragma once
 
 #include "shots/aimed_ring.h"
@@ -21,12 +20,6 @@
   void Update##Name();                       \
   void Draw##Name();                         \
   void Reset##Name();
-#define DECLARE_SPREAD_SPAWN(Name, ...) void Spawn##Name(int index, int first);
-#define DECLARE_RING_SPAWN(Name, ...) void Spawn##Name(int index);
 BOSS3_AIMED_RING_KINDS(DECLARE_AIMED_RING)
-BOSS3_AIMED_RING_KINDS(DECLARE_SPREAD_SPAWN)
 BOSS2_AIMED_RING_KINDS(DECLARE_AIMED_RING)
-BOSS2_AIMED_RING_KINDS(DECLARE_RING_SPAWN)
 #undef DECLARE_AIMED_RING
-#undef DECLARE_SPREAD_SPAWN
-#undef DECLARE_RING_SPAWN

@@ -24,7 +24,7 @@ constexpr FallingLook kRoundLook = {Pic::VALL20, Blit::Additive, 20, kRoundCells
 
 }  // namespace
 
-// One kind: its pool, its descriptor and its five named operations.
+// One kind: its pool, its descriptor and its four named operations.
 #define DEFINE_FALLING_PAIR(Name, owner, centre, half, drop, cycle, marks, fall, drift, driftRuns, box, look, passes, \
                             hidden)                                                                               \
   namespace {                                                                                                     \
@@ -33,7 +33,6 @@ constexpr FallingLook kRoundLook = {Pic::VALL20, Blit::Additive, 20, kRoundCells
   const FallingPairKind k##Name = {Name##Pool, ShotOwner::owner, centre, half, drop, cycle, marks, fall,          \
                                    drift,      driftRuns,        box,    look, passes, hidden};                   \
   void Tick##Name() { shots::TickFallingPair(k##Name); }                                                          \
-  void Launch##Name(int index, int first) { shots::LaunchFallingPair(k##Name, index, first); }                    \
   void Update##Name() { shots::UpdateFallingPair(k##Name); }                                                      \
   void Draw##Name() { shots::DrawFallingPair(k##Name); }                                                          \
   void Reset##Name() { shots::ResetFallingPair(k##Name); }

@@ -1,8 +1,7 @@
 // The falling-pair kinds. Each row: name, owner, centre and half spread (x offsets from the owner),
 // drop (y offset), cycle, marks of pairs 0 to 9, fall speed, outward drift speed and runs of the drift
 // block per frame, contact box, look, draw passes, hidden pair (-1 none). Each row gives the kind its
-// pool and the operations Tick<Name>, Launch<Name>(index, first), Update<Name>, Draw<Name> and
-// Reset<Name>.
+// pool and the operations Tick<Name>, Update<Name>, Draw<Name> and Reset<Name>.
 //
 // With cycle 150 the marks 150 and 160 never hold, so pairs 8 and 9 of those kinds never fall. The
 // spreading pairs of the first two bosses are drawn twenty times over and never show pair 7, which
@@ -27,7 +26,6 @@
 #define DECLARE_FALLING_PAIR(Name, ...)         \
   extern const shots::FallingPairKind k##Name; \
   void Tick##Name();                            \
-  void Launch##Name(int index, int first);      \
   void Update##Name();                          \
   void Draw##Name();                            \
   void Reset##Name();

@@ -57,7 +57,7 @@ constexpr FallingLook kAnimated = {Pic::VAL20241, Blit::Additive, 20, kRoundCell
 
 }  // namespace
 
-// One kind: its pool, its descriptor and its five named operations.
+// One kind: its pool, its descriptor and its four named operations.
 #define DEFINE_FORMATION(Name, owner, ex, memberX, memberY, cycle, marks, fall, side, drift, box, look)              \
   namespace {                                                                                                   \
   FallingPairShot Name##Pool[std::size(marks) * std::size(memberY)];                                            \
@@ -65,7 +65,6 @@ constexpr FallingLook kAnimated = {Pic::VAL20241, Blit::Additive, 20, kRoundCell
   const FormationKind k##Name = {Name##Pool, static_cast<int>(std::size(marks)), static_cast<int>(std::size(memberY)), \
                                  ShotOwner::owner, ex, memberX, memberY, cycle, marks, fall, side, drift, box, look}; \
   void Tick##Name() { shots::TickFormation(k##Name); }                                                          \
-  void Launch##Name(int index, int first) { shots::LaunchFormation(k##Name, index, first); }                    \
   void Update##Name() { shots::UpdateFormation(k##Name); }                                                      \
   void Draw##Name() { shots::DrawFormation(k##Name); }                                                          \
   void Reset##Name() { shots::ResetFormation(k##Name); }

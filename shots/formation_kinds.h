@@ -2,7 +2,7 @@
 // the launched record is placed, at the x offset), member y offsets from the owner (their count is the
 // group size), cycle, marks of the groups (their count is the number of groups), fall speed, own
 // sideways speed, member drift speeds, contact box, look. Each row gives the kind its pool and the
-// operations Tick<Name>, Launch<Name>(index, first), Update<Name>, Draw<Name> and Reset<Name>.
+// operations Tick<Name>, Update<Name>, Draw<Name> and Reset<Name>.
 #pragma once
 
 #include "shots/formation.h"
@@ -29,7 +29,6 @@
 #define DECLARE_FORMATION(Name, ...)          \
   extern const shots::FormationKind k##Name; \
   void Tick##Name();                          \
-  void Launch##Name(int index, int first);    \
   void Update##Name();                        \
   void Draw##Name();                          \
   void Reset##Name();

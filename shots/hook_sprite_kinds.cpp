@@ -12,7 +12,7 @@ constexpr HookPath kLongHook = {13, {40, 280, 10, 6}};
 
 }  // namespace
 
-// One hook-sprite kind: its records, its counter, its descriptor and its five named operations.
+// One hook-sprite kind: its records, its counter, its descriptor and its four named operations.
 #define DEFINE_HOOK_SPRITE(Name, owner, sx, sy, rate, path, side, picture, size)                                   \
   namespace {                                                                                                      \
   HookSpriteShot Name##Pool[shots::kHookSprites];                                                                  \
@@ -20,7 +20,6 @@ constexpr HookPath kLongHook = {13, {40, 280, 10, 6}};
   }                                                                                                                \
   const shots::HookSpriteKind k##Name = {Name##Pool, &Name##Counter, shots::ShotOwner::owner, sx,           sy,    \
                                          rate,       path,           shots::HookSide::side,   Pic::picture, size}; \
-  void Spawn##Name(int index) { shots::SpawnHookSprite(k##Name, index); }                                          \
   void Tick##Name() { shots::TickHookSprites(k##Name); }                                                           \
   void Update##Name() { shots::UpdateHookSprites(k##Name); }                                                       \
   void Draw##Name() { shots::DrawHookSprites(k##Name); }                                                           \

@@ -1,7 +1,7 @@
 // The hook-sprite kinds of the stage-3 boss, three mirrored pairs. Each row: name, owner, spawn point
 // (x, y) from the owner, path-timer rate per second, path, side, picture, sprite size. Each row gives
-// the kind its 50 records, its spawn counter and the operations Spawn<Name>(index), Tick<Name>,
-// Update<Name>, Draw<Name> and Reset<Name>.
+// the kind its 50 records, its spawn counter and the operations Tick<Name>, Update<Name>, Draw<Name>
+// and Reset<Name>.
 #pragma once
 
 #include "shots/hook_sprite.h"
@@ -16,7 +16,6 @@
 
 #define DECLARE_HOOK_SPRITE(Name, ...)       \
   extern const shots::HookSpriteKind k##Name; \
-  void Spawn##Name(int index);                \
   void Tick##Name();                          \
   void Update##Name();                        \
   void Draw##Name();                          \

@@ -1,6 +1,6 @@
 #include "shots/spiral_kinds.h"
 
-// One kind: its pool and timer, its descriptor and its five named operations.
+// One kind: its pool and timer, its descriptor and its four named operations.
 #define DEFINE_SPIRAL(Name, owner, ex, turn)                                                    \
   namespace {                                                                                  \
   SpiralShot Name##Pool[shots::kSpiralRecords];                                                \
@@ -8,7 +8,6 @@
   }                                                                                            \
   const shots::SpiralKind k##Name = {Name##Pool, &Name##Timer, shots::ShotOwner::owner, ex, turn}; \
   void Tick##Name() { shots::TickSpiral(k##Name); }                                            \
-  void Spawn##Name(int index, int step) { shots::SpawnSpiral(k##Name, index, step); }          \
   void Update##Name() { shots::UpdateSpiral(k##Name); }                                        \
   void Draw##Name() { shots::DrawSpiral(k##Name); }                                            \
   void Reset##Name() { shots::ResetSpiral(k##Name); }

@@ -1,6 +1,6 @@
 // The spirals of the first boss. Each row: name, owner, emitter x offset from the owner, turn of each
 // step (+1 or -1). Each row gives the kind its pool, its spawn timer and the operations Tick<Name>,
-// Spawn<Name>(index, step), Update<Name>, Draw<Name> and Reset<Name> (the reset also zeroes the timer).
+// Update<Name>, Draw<Name> and Reset<Name> (the reset also zeroes the timer).
 #pragma once
 
 #include "shots/spiral.h"
@@ -16,7 +16,6 @@
 #define DECLARE_SPIRAL(Name, ...)          \
   extern const shots::SpiralKind k##Name; \
   void Tick##Name();                       \
-  void Spawn##Name(int index, int step);   \
   void Update##Name();                     \
   void Draw##Name();                       \
   void Reset##Name();

@@ -77,7 +77,7 @@ TEST_F(TrailTest, DriftJittersLiveSparksAndDrawsFiveNumbersPerLiveSlotAndOnePerI
   kStage1Trail2.slots[0] = {300.0f, bossY + 100.0f, 1};
   const std::vector<int> r = RandSequence(42, 2400);
   std::srand(42);
-  DriftStage1Trail2();
+  DriftTrail(kStage1Trail2);
   const TrailParticle& p = kStage1Trail2.slots[0];
   EXPECT_EQ(p.active, 1);
   EXPECT_EQ(p.x, 300.0f + static_cast<float>(r[0] % 5) - static_cast<float>(r[1] % 5));
@@ -88,7 +88,7 @@ TEST_F(TrailTest, DriftJittersLiveSparksAndDrawsFiveNumbersPerLiveSlotAndOnePerI
   kStage2Trail3.slots[31] = {300.0f, BossY(kStage2Trail3), 1};
   kStage2Trail3.slots[33] = {300.0f, BossY(kStage2Trail3), 1};  // unused slot: never moved
   std::srand(42);
-  DriftStage2Trail3();
+  DriftTrail(kStage2Trail3);
   EXPECT_EQ(std::rand(), r[5 + 599]);
   EXPECT_EQ(kStage2Trail3.slots[33].x, 300.0f);
   EXPECT_EQ(kStage2Trail3.slots[33].y, BossY(kStage2Trail3));
@@ -103,14 +103,14 @@ TEST_F(TrailTest, ASparkDiesAtARandomDepthBelowTheBoss) {
     kStage3Trail3.slots[0] = {400.0f, bossY + 371.0f, 1};  // at least 360 after the step: past every line
     kStage3Trail3.slots[1] = {400.0f, bossY + 300.0f, 1};  // at most 319: above every line
     std::srand(static_cast<unsigned>(seed));
-    DriftStage3Trail1();
+    DriftTrail(kStage3Trail1);
     const float y = bossY + 380.0f + static_cast<float>(r[2] % 20) - static_cast<float>(r[3] % 12);
     const bool dies = bossY + 320.0f + static_cast<float>(r[4] % 80) <= y;
     EXPECT_EQ(kStage3Trail1.slots[0].active, dies ? 0 : 1) << "seed " << seed;
     if (dies) {
       EXPECT_TRUE(AtRest(kStage3Trail1.slots[0]));
     }
-    DriftStage3Trail3();
+    DriftTrail(kStage3Trail3);
     EXPECT_TRUE(AtRest(kStage3Trail3.slots[0])) << "seed " << seed;
     EXPECT_EQ(kStage3Trail3.slots[1].active, 1) << "seed " << seed;
   }

@@ -68,9 +68,9 @@ TEST_F(SpiralTest, OneShotEveryTenTicksAndTheLastRecordNeverFlies) {
 TEST_F(SpiralTest, ShotsFlyAgainstTheirHeading) {
   elSystem::FrameClock.frameTime = 0.5f;
   // Step 0 moves straight left; step 9 of kind 1 (-90 degrees) straight down; of kind 2 straight up.
-  SpawnBoss1Spiral1(0, 0);
-  SpawnBoss1Spiral1(9, 9);
-  SpawnBoss1Spiral2(9, 9);
+  shots::SpawnSpiral(kBoss1Spiral1, 0, 0);
+  shots::SpawnSpiral(kBoss1Spiral1, 9, 9);
+  shots::SpawnSpiral(kBoss1Spiral2, 9, 9);
   UpdateBoss1Spiral1();
   UpdateBoss1Spiral2();
   EXPECT_FLOAT_EQ(kBoss1Spiral1.pool[0].x, 335.0f);
