@@ -3,7 +3,7 @@
 # the process's user + system time over a few seconds of wall time, read from /proc.
 #   desktop_cpu_share.sh PROGRAM [SECONDS]
 # Prints "title NN% (main thread MM%)" and the same for stage 1: the whole process, and its main thread
-# alone (the game loop and the drawing; the rest is the renderer's and the sound's threads). Sound goes
+# alone (the game loop, the drawing and the present; the rest is the sound's threads). Sound goes
 # to SDL's dummy driver.
 set -u
 program="$1"

@@ -76,13 +76,14 @@ bool PresentThroughRenderer(Video& v, const std::uint16_t* pixels, int width, in
     }
     SDL_UnlockTexture(v.texture);
   }
-  if (times != nullptr) {
-    times->waitMs = 0;
-    times->uploadMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-  }
+  const auto uploaded = std::chrono::steady_clock::now();
   SDL_RenderClear(v.renderer);
   SDL_RenderCopy(v.renderer, v.texture, nullptr, nullptr);
   SDL_RenderPresent(v.renderer);
+  if (times != nullptr) {
+    times->convertMs = std::chrono::duration<double, std::milli>(uploaded - start).count();
+    times->putMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - uploaded).count();
+  }
   return true;
 }
 
@@ -96,7 +97,7 @@ void AttachVideo(SDL_Window* window, int logicalWidth, int logicalHeight, Presen
     // The window's own framebuffer (shared memory with the X server), not one SDL would draw through
     // a renderer of its own.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    if (StartSurfacePresenter(window, logicalWidth, logicalHeight, preferred == PresentPath::PresenterThread)) {
+    if (StartSurfacePresenter(window, logicalWidth, logicalHeight)) {
       v.path = preferred;
       return;
     }
@@ -128,7 +129,19 @@ bool PresentPicture(const std::uint16_t* pixels, int width, int height, int pitc
   return PresentThroughRenderer(v, pixels, width, height, pitchPixels, waitVerticalBlank, times);
 }
 
-void FinishPresents() { FinishSurfacePresents(); }
+void FinishPresents() {}
+
+// The texture still holds the last picture.
+void RepaintWindow() {
+  Video& v = V();
+  if (SurfacePresenterRunning()) {
+    RepaintSurface();
+  } else if (v.renderer != nullptr && v.texture != nullptr) {
+    SDL_RenderClear(v.renderer);
+    SDL_RenderCopy(v.renderer, v.texture, nullptr, nullptr);
+    SDL_RenderPresent(v.renderer);
+  }
+}
 
 bool ReadShownPicture(std::uint32_t* argb) {
   Video& v = V();

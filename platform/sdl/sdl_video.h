@@ -1,6 +1,7 @@
 // How the game's picture reaches the window: the window's own surface filled by our conversion and
-// put on the screen by a presenter thread (see sdl_presenter.h), or, where the window has no such
-// surface in a 32-bit format, an SDL renderer and a streaming texture in the renderer's own format.
+// put on the screen (see sdl_presenter.h), or, where the window has no such surface in a 32-bit
+// format, an SDL renderer and a streaming texture in the renderer's own format. Every SDL call is made
+// on the game's (the main) thread.
 #pragma once
 #include <SDL.h>
 
@@ -11,24 +12,26 @@
 namespace plat::sdl {
 
 enum class PresentPath {
-  PresenterThread,  // the window surface, shown by the presenter thread
-  WindowSurface,    // the window surface, shown on the game's thread
-  RendererTexture,  // a renderer and a texture in its own format, on the game's thread
+  WindowSurface,    // the window surface
+  RendererTexture,  // a renderer and a texture in its own format
 };
 
-// preferred: the game takes the presenter thread; the other two are for measuring beside it. Falls
-// back to the renderer when the window surface cannot be had.
+// preferred: the game takes the window surface; the renderer is for measuring beside it, and the
+// fallback when the window surface cannot be had.
 void AttachVideo(SDL_Window* window, int logicalWidth, int logicalHeight,
-                 PresentPath preferred = PresentPath::PresenterThread);
+                 PresentPath preferred = PresentPath::WindowSurface);
 void DetachVideo();
 PresentPath AttachedPath();
 // Shows a 5-6-5 picture of the attached size; false when there is nothing to show it on or the size
-// differs. times, when given, receives the calling thread's share of the work. waitVerticalBlank caps
-// the renderer's presents at the display's refresh; the window surface has no such wait.
+// differs. Each present is finished when it returns. times, when given, receives the calling
+// thread's share of the work. waitVerticalBlank caps the renderer's presents at the display's refresh;
+// the window surface has no such wait.
 bool PresentPicture(const std::uint16_t* pixels, int width, int height, int pitchPixels, bool waitVerticalBlank,
                     PresentTimes* times);
-// Returns once no present is running.
+// Returns once no present is running: at once, since every present ends before it returns.
 void FinishPresents();
+// The window was uncovered: its last picture is shown again as it was, bars included.
+void RepaintWindow();
 // The last shown picture as 0xAARRGGBB words (width x height), read back from what was shown.
 bool ReadShownPicture(std::uint32_t* argb);
 // The full-screen window lost the focus: the display's surfaces count as lost from now on.
