@@ -3,15 +3,20 @@
 // near-white pixels (every channel 200 or more) inside a rectangle. The window checks use them to see
 // whether the game's picture still changes on the screen, and whether something bright (a shot) is
 // where they expect it; or one picture and the rectangle that holds every pixel that is not black
-// (left top right bottom, the last two just past it), to see where the game's picture lies.
+// (left top right bottom, the last two just past it), to see where the game's picture lies; or, with
+// --cover, a window of its own mapped over the whole display until it shows, then taken away, and how
+// many pixels still differ from the picture taken before it once the display is back to that picture,
+// or when SECONDS have passed (status 3 then).
 //   screen_grab FIRST.png SECOND.png MILLISECONDS
 //   screen_grab --bright PICTURE.png LEFT TOP RIGHT BOTTOM
 //   screen_grab --extent PICTURE.png
+//   screen_grab --cover BEFORE.png COVERED.png AFTER.png SECONDS
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -90,13 +95,75 @@ void PrintExtent(const Picture& picture) {
   std::printf("%d %d %d %d\n", left, top, right, bottom);
 }
 
+long Differing(const Picture& a, const Picture& b) {
+  if (a.rgb.size() != b.rgb.size()) return -1;
+  long count = 0;
+  for (std::size_t i = 0; i < a.rgb.size(); i += 3) count += std::memcmp(&a.rgb[i], &b.rgb[i], 3) != 0;
+  return count;
+}
+
+// Grabs until `done` says so or the seconds have passed; false on a failed grab or when time ran out.
+template <typename Done>
+bool GrabUntil(Display* display, Picture& picture, double seconds, Done done) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+  for (;;) {
+    if (!Grab(display, picture)) return false;
+    if (done(picture)) return true;
+    if (std::chrono::steady_clock::now() > end) return false;
+    usleep(50000);
+  }
+}
+
+// A magenta window over the whole display, mapped past the window manager (override-redirect: it takes
+// no focus and needs no placing), as a menu or a notice would cover the game.
+int Cover(Display* display, char** argv) {
+  const double seconds = std::atof(argv[5]);
+  Picture before, covered, after;
+  if (!Grab(display, before) || !WritePng(argv[2], before)) return 1;
+  const int screen = DefaultScreen(display);
+  XSetWindowAttributes attributes{};
+  attributes.override_redirect = True;
+  attributes.background_pixel = (0xFFul << 16) | 0xFFul;  // 24-bit TrueColor: 0xFF00FF
+  const Window cover = XCreateWindow(display, RootWindow(display, screen), 0, 0,
+                                     static_cast<unsigned>(before.width), static_cast<unsigned>(before.height), 0,
+                                     CopyFromParent, InputOutput, CopyFromParent,
+                                     CWOverrideRedirect | CWBackPixel, &attributes);
+  XMapRaised(display, cover);
+  XSync(display, False);
+  const auto magenta = [](const Picture& p) {
+    const unsigned char* c = p.rgb.data() + (static_cast<std::size_t>(p.height / 2) * p.width + p.width / 2) * 3;
+    return c[0] == 255 && c[1] == 0 && c[2] == 255;
+  };
+  const bool shown = GrabUntil(display, covered, seconds, magenta);
+  XUnmapWindow(display, cover);
+  XDestroyWindow(display, cover);
+  XSync(display, False);
+  if (!shown) {
+    std::fprintf(stderr, "screen_grab: the covering window did not show\n");
+    return 1;
+  }
+  WritePng(argv[3], covered);
+  const bool back = GrabUntil(display, after, seconds, [&before](const Picture& p) { return Differing(before, p) == 0; });
+  WritePng(argv[4], after);
+  std::printf("%ld\n", Differing(before, after));
+  return back ? 0 : 3;
+}
+
 int main(int argc, char** argv) {
+  if (argc == 6 && std::strcmp(argv[1], "--cover") == 0) {
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) return 1;
+    const int status = Cover(display, argv);
+    XCloseDisplay(display);
+    return status;
+  }
   const bool bright = argc == 7 && std::strcmp(argv[1], "--bright") == 0;
   const bool extent = argc == 3 && std::strcmp(argv[1], "--extent") == 0;
   if (argc != 4 && !bright && !extent) {
     std::fprintf(stderr, "usage: screen_grab FIRST.png SECOND.png MILLISECONDS\n"
                          "       screen_grab --bright PICTURE.png LEFT TOP RIGHT BOTTOM\n"
-                         "       screen_grab --extent PICTURE.png\n");
+                         "       screen_grab --extent PICTURE.png\n"
+                         "       screen_grab --cover BEFORE.png COVERED.png AFTER.png SECONDS\n");
     return 2;
   }
   Display* display = XOpenDisplay(nullptr);
