@@ -2,17 +2,14 @@
 // scaled with its aspect kept (sdl_video.cpp), keyboard and mouse buttons turned into window messages, real clocks,
 // and a single-instance lock that lets a second copy bring the first to the front.
 #include <SDL.h>
-#include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <ctime>
 #include <string>
 
 #include "platform/backend.h"
+#include "platform/sdl/instance_sockets.h"
 #include "platform/sdl/sdl_keymap.h"
 #include "platform/sound_device.h"
 #include "platform/sdl/sdl_video.h"
@@ -24,8 +21,7 @@ namespace {
 struct SdlState {
   bool videoStarted = false;
   SDL_Window* window = nullptr;
-  int listenSocket = -1;     // another copy connects here to bring us to the front
-  int foreignSocket = -1;    // our connection to another copy's window
+  bool fullScreen = false;  // made to cover the desktop; brought back that way
 };
 
 SdlState& S() {
@@ -45,30 +41,13 @@ bool StartVideo() {
   return true;
 }
 
-// An abstract-namespace socket address private to this user: it vanishes with the process holding it.
-socklen_t SocketAddress(const std::string& name, sockaddr_un& address) {
-  std::memset(&address, 0, sizeof address);
-  address.sun_family = AF_UNIX;
-  const std::string full = "tessivane:" + std::to_string(getuid()) + ":" + name;
-  const std::size_t n = std::min(full.size(), sizeof address.sun_path - 1);
-  std::memcpy(address.sun_path + 1, full.data(), n);  // sun_path[0] == 0: abstract
-  return static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + n);
-}
-
 std::string WindowSocketName(const char* className, const char* title) {
   return std::string("window:") + className + ":" + title;
 }
 
+// On the main thread: another copy's request brings the window back, however many came at once.
 void AcceptRaiseRequests() {
-  SdlState& s = S();
-  if (s.listenSocket < 0) return;
-  for (;;) {
-    const int client = accept4(s.listenSocket, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
-    if (client < 0) break;
-    char request[16] = {};
-    if (recv(client, request, sizeof request - 1, MSG_DONTWAIT) >= 0) RaiseWindow();
-    close(client);
-  }
+  if (sdl::TakeRaiseRequests() > 0) RaiseWindow();
 }
 
 void PostWindowEvent(const SDL_WindowEvent& e) {
@@ -86,6 +65,8 @@ void PostWindowEvent(const SDL_WindowEvent& e) {
       detail::PostNative(WM_MOVE, 0, 0);
       break;
     case SDL_WINDOWEVENT_ENTER: detail::PostNative(WM_SETCURSOR, 0, 0); break;
+    // Uncovered: a paused game draws nothing, so the last picture goes up again at once.
+    case SDL_WINDOWEVENT_EXPOSED: sdl::RepaintWindow(); break;
     default: break;
   }
 }
@@ -122,16 +103,28 @@ void PostEvent(const SDL_Event& e) {
 
 }  // namespace
 
+// Full screen, the window itself is made at (0, 0) with the desktop's size, without a frame: a window
+// manager that honours full screen keeps it so, and on a bare X display (no window manager) it still
+// covers the screen, where a window of the picture's size would stay that size and show only part of
+// the scaled picture. Otherwise a framed window of the picture's size, centred.
 bool CreateWindow(const char* title, bool fullScreen, int logicalWidth, int logicalHeight) {
   if (!StartVideo()) return false;
-  const Uint32 flags = SDL_WINDOW_HIDDEN | (fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-  SDL_Window* window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, logicalWidth,
-                                        logicalHeight, flags);
+  SDL_Window* window = nullptr;
+  if (fullScreen) {
+    SDL_Rect desktop{0, 0, logicalWidth, logicalHeight};
+    if (SDL_GetDisplayBounds(0, &desktop) != 0) desktop = SDL_Rect{0, 0, DesktopWidth(), DesktopHeight()};
+    window = SDL_CreateWindow(title, desktop.x, desktop.y, desktop.w, desktop.h,
+                              SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN_DESKTOP);
+  } else {
+    window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, logicalWidth, logicalHeight,
+                              SDL_WINDOW_HIDDEN);
+  }
   if (window == nullptr) {
     std::fprintf(stderr, "SDL window: %s\n", SDL_GetError());
     return false;
   }
   S().window = window;
+  S().fullScreen = fullScreen;
   sdl::AttachVideo(window, logicalWidth, logicalHeight);
   return true;
 }
@@ -147,12 +140,21 @@ void DestroyWindow() {
   sdl::DetachVideo();
   if (s.window != nullptr) SDL_DestroyWindow(s.window);
   s.window = nullptr;
-  if (s.listenSocket >= 0) close(s.listenSocket);
-  s.listenSocket = -1;
+  sdl::StopListening();
 }
 
+// Brought to the front so that the player sees it: shown, out of the minimised state, full screen
+// again where it was made so (a window manager may have taken that away with the minimising), raised
+// and given the focus.
 void RaiseWindow() {
-  if (S().window != nullptr) SDL_RaiseWindow(S().window);
+  SdlState& s = S();
+  if (s.window == nullptr) return;
+  SDL_ShowWindow(s.window);
+  SDL_RestoreWindow(s.window);
+  if (s.fullScreen && (SDL_GetWindowFlags(s.window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != SDL_WINDOW_FULLSCREEN_DESKTOP) {
+    SDL_SetWindowFullscreen(s.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+  }
+  SDL_RaiseWindow(s.window);
 }
 
 int DesktopWidth() {
@@ -216,57 +218,22 @@ void FrameGranted() { AcceptRaiseRequests(); }
 void FrameDone() {}
 
 int CreateMutex(const char* name, bool& alreadyExists) {
-  const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  if (fd < 0) return 0;
-  sockaddr_un address;
-  const socklen_t length = SocketAddress(std::string("mutex:") + name, address);
-  if (bind(fd, reinterpret_cast<sockaddr*>(&address), length) != 0) {
-    alreadyExists = errno == EADDRINUSE;
-    close(fd);
-    return 0;
-  }
-  return fd + 1;
+  const int socket = sdl::TakeInstanceLock((std::string("mutex:") + name).c_str(), alreadyExists);
+  return socket >= 0 ? socket + 1 : 0;
 }
 
-void ReleaseMutex(int handle) {
-  if (handle > 0) close(handle - 1);
-}
+void ReleaseMutex(int handle) { sdl::DropInstanceLock(handle - 1); }
 
 bool FindForeignWindow(const char* className, const char* title) {
-  SdlState& s = S();
-  const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  if (fd < 0) return false;
-  sockaddr_un address;
-  const socklen_t length = SocketAddress(WindowSocketName(className, title), address);
-  if (connect(fd, reinterpret_cast<sockaddr*>(&address), length) != 0) {
-    close(fd);
-    return false;
-  }
-  if (s.foreignSocket >= 0) close(s.foreignSocket);
-  s.foreignSocket = fd;
-  return true;
+  return sdl::ConnectForRaise(WindowSocketName(className, title).c_str());
 }
 
-bool RaiseForeignWindow() {
-  SdlState& s = S();
-  if (s.foreignSocket < 0) return false;
-  const bool sent = send(s.foreignSocket, "raise\n", 6, MSG_NOSIGNAL) == 6;
-  close(s.foreignSocket);
-  s.foreignSocket = -1;
-  return sent;
-}
+// The first copy answers once its main loop has taken the request (at least ten times a second,
+// even while it is minimised); a copy that does not answer within the wait is left to it.
+bool RaiseForeignWindow() { return sdl::SendRaiseRequest(2000); }
 
 void AnnounceWindow(const char* className, const char* title) {
-  SdlState& s = S();
-  const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-  if (fd < 0) return;
-  sockaddr_un address;
-  const socklen_t length = SocketAddress(WindowSocketName(className, title), address);
-  if (bind(fd, reinterpret_cast<sockaddr*>(&address), length) != 0 || listen(fd, 4) != 0) {
-    close(fd);
-    return;
-  }
-  s.listenSocket = fd;
+  sdl::ListenForRaiseRequests(WindowSocketName(className, title).c_str());
 }
 
 void ConfineCursor(bool on) {

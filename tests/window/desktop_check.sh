@@ -21,36 +21,28 @@ checks="$(cd "$(dirname "$0")" && pwd)/screen_checks.sh"
 # One session: PROGRAM SCREEN_GRAB WORKDIR CHECKS WINDOW_MANAGER(yes|no)
 session='
   program="$1"; grab="$2"; work="$3"; manager="$5"
+  . "$window_check_start"
   . "$4"
-  wm=""
-  if [ "$manager" = yes ]; then
-    openbox >"$work/openbox.log" 2>&1 &
-    wm=$!
-    sleep 1
-  fi
-  SDL_AUDIODRIVER=dummy "$program" 2>"$work/program-wm-$manager.log" &
-  game=$!
-  find_window
-  sleep 1
+  [ "$manager" = yes ] && start_manager
+  start_and_find "$program" "$work/program-wm-$manager.log"
   changes "wm-$manager-before-move"
   xdotool windowmove "$window" 120 80
-  sleep 1
   changes "wm-$manager-after-move"
   if [ "$manager" = yes ]; then
     xdotool key alt+F4
-    sleep 1
-    kill -0 "$game" 2>/dev/null || fail "Alt+F4 ended the game"
+    # Frames went by since the keys (the picture changed after them) and the game still runs.
     changes "wm-$manager-after-alt-f4"
-    xdotool keydown Return; sleep 0.2; xdotool keyup Return
-    sleep 1
-    firing stage1-no-key no 10
+    alive "$game" || fail "Alt+F4 ended the game"
+    press Return
+    firing stage1-no-key no 5
     # Held until the wipe into stage 1 is over and the ship fires.
     xdotool keydown Shift_L
-    firing stage1-left-shift yes 20
-    xdotool keydown Shift_R; sleep 0.2; xdotool keyup Shift_L; sleep 0.5
+    firing stage1-left-shift yes 10
+    xdotool keydown Shift_R; sleep 0.2; xdotool keyup Shift_L
+    changes stage1-left-shift-up
     firing stage1-right-shift-after-left yes
-    xdotool keyup Shift_R; sleep 0.6
-    firing stage1-both-up no 6
+    xdotool keyup Shift_R
+    firing stage1-both-up no 3
   fi
   escape_ends "wm-$manager"
 '
@@ -69,29 +61,25 @@ ln -s "$top/MIDI" "$box/MIDI"
 ln -s "$top/SOUND/BOM.WAV" "$box/SOUND/BOM.WAV"
 xvfb-run -a -s "-screen 0 800x600x24" sh -c '
   program="$1"; grab="$2"; work="$3"
+  . "$window_check_start"
   . "$4"
-  openbox >"$work/openbox-box.log" 2>&1 &
-  wm=$!
-  sleep 1
+  start_manager
   SDL_AUDIODRIVER=dummy "$program" 2>"$work/program-box.log" &
   game=$!
+  started "$game"
   # The box takes the focus from the game window when it comes up.
-  game_window="" ; box_window=""
-  for i in $(seq 30); do
+  box_up() {
     game_window=$(xdotool search --name "^Tessivane\$" 2>/dev/null | head -n 1)
-    active=$(xdotool getactivewindow 2>/dev/null)
-    if [ -n "$game_window" ] && [ -n "$active" ] && [ "$active" != "$game_window" ]; then box_window=$active; break; fi
-    sleep 0.5
-  done
-  [ -n "$box_window" ] || fail "no error box came up"
-  sleep 0.5
+    box_window=$(xdotool getactivewindow 2>/dev/null)
+    [ -n "$game_window" ] && [ -n "$box_window" ] && [ "$box_window" != "$game_window" ]
+  }
+  wait_until 15 box_up || fail "no error box came up"
   eval "$(xdotool getwindowgeometry --shell "$box_window")"
   # Its one button lies in the middle of its bottom edge.
   xdotool mousemove --window "$box_window" $((WIDTH / 2)) $((HEIGHT - 25)) click 1
-  sleep 1.5
-  [ "$(xdotool getactivewindow 2>/dev/null)" = "$box_window" ] &&
-    fail "the error box ($(xdotool getwindowname "$box_window")) did not answer the click"
-  kill -0 "$game" 2>/dev/null || fail "the game ended after the error box"
+  box_gone() { [ "$(xdotool getactivewindow 2>/dev/null)" != "$box_window" ]; }
+  wait_until 10 box_gone || fail "the error box ($(xdotool getwindowname "$box_window")) did not answer the click"
   changes after-error-box
+  alive "$game" || fail "the game ended after the error box"
   escape_ends after-error-box
 ' sh "$box/$(basename "$program")" "$grab" "$work" "$checks" || exit 1

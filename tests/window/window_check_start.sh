@@ -1,11 +1,84 @@
-# The start every window check shares (sourced at its top, after `needs` names the tools it runs):
-# the check goes on in a private network namespace where one can be had, since the single-instance
-# lock is an abstract socket and a copy of the game running elsewhere on the machine would otherwise
-# turn this one away; and every tool it needs must be there.
-if [ -z "${TESSIVANE_OWN_NETNS:-}" ] && unshare -n true 2>/dev/null; then
-  TESSIVANE_OWN_NETNS=1 exec unshare -n "$0" "$@"
+# The start every window check shares (sourced at its top, after `needs` names the tools it runs): the
+# check goes on in a private network namespace where one can be had, since the single-instance lock is
+# an abstract socket and a copy of the game running elsewhere on the machine would otherwise turn this
+# one away; and every tool it needs must be there. Sourced again inside each X session (as
+# "$window_check_start"), it only gives the helpers below.
+#
+# Nothing is waited for by the clock alone: a check waits for the condition itself (the window exists,
+# the lock is held, the process ended) with a deadline, and every process it starts is ended by its
+# pid when the shell that started it exits, whatever the outcome.
+if [ -z "${TESSIVANE_CHECK_STARTED:-}" ]; then
+  if [ -z "${TESSIVANE_OWN_NETNS:-}" ] && unshare -n true 2>/dev/null; then
+    TESSIVANE_OWN_NETNS=1 exec unshare -n "$0" "$@"
+  fi
+  for tool in ${needs:-}; do
+    command -v "$tool" >/dev/null || { echo "$tool is needed"; exit 1; }
+  done
+  export OMP_NUM_THREADS=1
+  TESSIVANE_CHECK_STARTED=1
+  window_check_start="$(cd "$(dirname "$0")" && pwd)/window_check_start.sh"
+  export TESSIVANE_CHECK_STARTED window_check_start
 fi
-for tool in $needs; do
-  command -v "$tool" >/dev/null || { echo "$tool is needed"; exit 1; }
-done
-export OMP_NUM_THREADS=1
+
+# wait_until SECONDS COMMAND...: runs COMMAND about ten times a second until it succeeds (status 0) or
+# SECONDS have passed on the clock (status 1); a loaded machine tries less often, not for less time.
+wait_until() {
+  local _until_end  # its own, when COMMAND waits too (dash and bash know local)
+  _until_end=$(($(date +%s) + $1))
+  shift
+  while ! "$@"; do
+    [ "$(date +%s)" -lt "$_until_end" ] || return 1
+    sleep 0.1
+  done
+}
+
+# alive PID / gone PID: the process runs (a zombie waiting to be reaped counts as gone).
+alive() {
+  _state=$(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | cut -c1)
+  [ -n "$_state" ] && [ "$_state" != Z ]
+}
+gone() { ! alive "$1"; }
+
+# started PID: the process is ended when this shell exits. end_started ends them all now, latest
+# first, each with the processes it started itself (SDL shows an error box from a forked copy of the
+# game): a polite kill, then, after five seconds, a hard one.
+started_pids=""
+started() { started_pids="$1 $started_pids"; }
+end_started() {
+  for _pid in $started_pids; do
+    for _each in $(pgrep -P "$_pid") "$_pid"; do
+      kill "$_each" 2>/dev/null || continue
+      wait_until 5 gone "$_each" || kill -9 "$_each" 2>/dev/null
+    done
+  done
+  started_pids=""
+}
+trap end_started EXIT
+trap 'exit 1' INT TERM HUP
+
+# lock_held: some copy of the game holds the single-instance lock (an abstract unix socket).
+lock_held() { grep -q "@tessivane:$(id -u):mutex:Tessivane:ElMutex" /proc/net/unix; }
+
+# window_shown: the game's window is mapped; sets $window.
+window_shown() {
+  window=$(xdotool search --onlyvisible --name "^Tessivane\$" 2>/dev/null | head -n 1)
+  [ -n "$window" ]
+}
+
+# manager_runs: a window manager answers on the display.
+manager_runs() { xdotool get_num_desktops >/dev/null 2>&1; }
+
+# start_manager: openbox, started and waited for; its pid in $wm.
+start_manager() {
+  openbox >"$work/openbox.log" 2>&1 &
+  wm=$!
+  started "$wm"
+  wait_until 10 manager_runs || { echo "openbox did not start"; exit 1; }
+}
+
+# press KEY: held across a few frames, as a player presses it.
+press() {
+  xdotool keydown "$1"
+  sleep 0.2
+  xdotool keyup "$1"
+}
