@@ -63,11 +63,21 @@ int MetaSize(std::uint8_t type) {
   }
 }
 
-bool CheckTrack(const std::uint8_t* data, std::uint32_t length, MidiFileFacts& facts) {
+// The synthesizer's player refuses a whole file for one escaped packet (an F7 event), which carries no
+// note: what it is handed has an empty sequencer-specific meta in its place, at the same time.
+const std::uint8_t kEscapeStandIn[] = {0xFF, 0x7F, 0x00};
+
+void Append(std::vector<std::uint8_t>* out, const std::uint8_t* from, const std::uint8_t* to) {
+  if (out != nullptr) out->insert(out->end(), from, to);
+}
+
+// Walks one track; with `out`, also appends its events as the player is to get them.
+bool CheckTrack(const std::uint8_t* data, std::uint32_t length, MidiFileFacts& facts, std::vector<std::uint8_t>* out) {
   TrackReader r{data, data + length};
   std::uint8_t running = 0;  // the last channel status; 0 after a meta or system-exclusive event
   std::uint64_t ticks = 0;
   while (true) {
+    const std::uint8_t* event = r.p;
     std::uint32_t delta = 0;
     if (!r.Number(delta)) return false;
     ticks += delta;
@@ -86,12 +96,20 @@ bool CheckTrack(const std::uint8_t* data, std::uint32_t length, MidiFileFacts& f
         std::uint8_t value = 0;
         if (!r.Byte(value) || value >= 0x80) return false;
       }
+      Append(out, event, r.p);
       continue;
     }
     running = 0;
     if (status == 0xF0 || status == 0xF7) {
+      const std::uint8_t* statusByte = r.p - 1;
       std::uint32_t bytes = 0;
       if (!r.Number(bytes) || !r.Skip(bytes)) return false;
+      if (status == 0xF0) {
+        Append(out, event, r.p);
+      } else {
+        Append(out, event, statusByte);
+        Append(out, kEscapeStandIn, kEscapeStandIn + sizeof kEscapeStandIn);
+      }
       continue;
     }
     if (status != 0xFF) return false;  // system common and real-time bytes have no place in a file
@@ -103,6 +121,7 @@ bool CheckTrack(const std::uint8_t* data, std::uint32_t length, MidiFileFacts& f
     const std::uint8_t* body = r.p;
     if (!r.Skip(bytes)) return false;
     if (type == 0x51 && (body[0] | body[1] | body[2]) == 0) return false;  // a tempo of zero stops time
+    Append(out, event, r.p);
     if (type == 0x2F) {
       if (r.p != r.end) return false;  // nothing may follow the end of the track
       break;
@@ -129,8 +148,15 @@ bool Walk(const std::uint8_t* data, std::size_t size, std::vector<std::uint8_t>*
     const std::uint32_t length = Be32(data + at + 4);
     if (length > size - at - kChunkHeaderBytes) return false;
     if (std::memcmp(data + at, "MTrk", 4) == 0) {
-      if (++tracks > facts.tracks || !CheckTrack(data + at + kChunkHeaderBytes, length, facts)) return false;
-      if (playable != nullptr) playable->insert(playable->end(), data + at, data + at + kChunkHeaderBytes + length);
+      if (++tracks > facts.tracks) return false;
+      const std::size_t header = playable != nullptr ? playable->size() : 0;
+      Append(playable, data + at, data + at + kChunkHeaderBytes);
+      if (!CheckTrack(data + at + kChunkHeaderBytes, length, facts, playable)) return false;
+      if (playable != nullptr) {
+        // The stand-ins may change the track's length: written back into its header.
+        const std::size_t bytes = playable->size() - header - kChunkHeaderBytes;
+        for (int i = 0; i < 4; ++i) (*playable)[header + 4 + i] = static_cast<std::uint8_t>(bytes >> (24 - 8 * i));
+      }
     }
     at += kChunkHeaderBytes + length;
   }

@@ -29,7 +29,8 @@ struct MidiFileFacts {
 // track, tempo and the other fixed-size metas at their size) ending with its end-of-track.
 bool CheckMidiFile(const std::uint8_t* data, std::size_t size, MidiFileFacts* facts = nullptr);
 
-// Checks the file and gives what the player is handed: the header and the "MTrk" chunks alone.
+// Checks the file and gives what the player is handed: the header and the "MTrk" chunks alone, each
+// escaped system-exclusive packet (F7) put as an empty sequencer-specific meta at the same time.
 bool PlayableMidiFile(const std::uint8_t* data, std::size_t size, std::vector<std::uint8_t>& playable,
                       MidiFileFacts* facts = nullptr);
 
