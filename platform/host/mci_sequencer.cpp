@@ -2,6 +2,10 @@
 // ever hold the mailbox lock for a copy; whoever renders the mix (see midi_sequencer.h) owns the
 // synthesizer's player, starts it over, plays, stops and notes the end of the piece, which
 // DeliverNotifications (main thread, from the event pump) turns into MM_MCINOTIFY.
+//
+// Everything a render touches (synthesizer, player, the renderer's own state) lives in one engine.
+// When a render is judged stuck, its engine is abandoned: kept, never freed nor handed to another
+// thread, until the process ends, and the music is silent from then on.
 #include <fluidsynth.h>
 
 #include <atomic>
@@ -44,6 +48,7 @@ struct Mailbox {
   bool play = false;
   std::uint32_t playSerial = 0;  // one per play command that starts the piece moving
   Tune tune;
+  std::uint32_t ticks = 0;  // the tune's length (its longest track)
 };
 
 // The renderer's own state: only the thread that renders touches it.
@@ -54,15 +59,24 @@ struct Renderer {
   bool atEnd = false;
   fluid_player_t* player = nullptr;
   Tune tune;
+  std::uint32_t ticks = 0;
   std::uint64_t frames = 0;  // rendered through the synthesizer so far
+};
+
+// What one synthesizer's renders touch. Made by Start on the main thread, freed by FreeSynth when
+// nothing can be rendering, or abandoned for good when a render inside it is stuck.
+struct Engine {
+  fluid_settings_t* settings = nullptr;
+  fluid_synth_t* synth = nullptr;
+  Renderer renderer;
+  std::atomic<std::int64_t> renderingSince{0};  // 0 when no render is inside the synthesizer
+  std::atomic<bool> abandoned{false};
 };
 
 struct SequencerState {
   // Main thread only.
   std::string soundFontPath = kDefaultSoundFont;
   bool voices = true;
-  fluid_settings_t* settings = nullptr;
-  fluid_synth_t* synth = nullptr;
   std::thread loader;
   char alias[64] = {};
   bool open = false;
@@ -71,13 +85,15 @@ struct SequencerState {
   std::uint32_t playSerial = 0;
   WindowHandle notifyWindow = kNoWindow;  // the running play's notice goes here
   WindowHandle endNotice = kNoWindow;     // an end seen, not yet posted
+  Engine* stuckEngine = nullptr;  // abandoned, kept for the rest of the process
   // Shared.
   std::atomic<int> synthState{kNoSynth};
+  std::atomic<Engine*> engine{nullptr};
+  std::atomic<bool> renderingAllowed{true};
+  std::atomic<RenderHook> renderHook{nullptr};
   std::mutex mailLock;
   Mailbox mail;
   std::atomic<std::uint32_t> endedSerial{0};
-  std::atomic<std::int64_t> renderingSince{0};
-  Renderer renderer;
 };
 
 // Never destroyed: an audio thread may still be rendering while the program exits.
@@ -104,14 +120,22 @@ bool WaitForSynth() {
   return S().synthState.load() == kReady;
 }
 
+void DropPlayer(Engine& e);
+
+// Frees the engine; only when nothing can be rendering. An abandoned engine is not ours to free, and
+// after one the synthesizer is never made again.
 void FreeSynth() {
   SequencerState& s = S();
   JoinLoader();
-  if (s.synth != nullptr) delete_fluid_synth(s.synth);
-  if (s.settings != nullptr) delete_fluid_settings(s.settings);
-  s.synth = nullptr;
-  s.settings = nullptr;
-  s.synthState.store(kNoSynth);
+  if (Engine* e = s.engine.exchange(nullptr)) {
+    if (e->synth != nullptr) {
+      DropPlayer(*e);
+      delete_fluid_synth(e->synth);
+    }
+    if (e->settings != nullptr) delete_fluid_settings(e->settings);
+    delete e;
+  }
+  s.synthState.store(s.stuckEngine != nullptr ? kFailed : kNoSynth);
 }
 
 template <typename Change>
@@ -124,17 +148,18 @@ void Post(Change change) {
 // ---- the renderer's side ------------------------------------------------------------------------
 
 // Stops the piece where it is and silences what still sounds.
-void StopPlayer(Renderer& r) {
-  fluid_player_stop(r.player);
-  fluid_synth_all_notes_off(S().synth, -1);
-  r.playing = false;
+void StopPlayer(Engine& e) {
+  fluid_player_stop(e.renderer.player);
+  fluid_synth_all_notes_off(e.synth, -1);
+  e.renderer.playing = false;
 }
 
-void DropPlayer(Renderer& r) {
+void DropPlayer(Engine& e) {
+  Renderer& r = e.renderer;
   if (r.player != nullptr) {
     fluid_player_stop(r.player);
     delete_fluid_player(r.player);
-    fluid_synth_all_notes_off(S().synth, -1);
+    fluid_synth_all_notes_off(e.synth, -1);
   }
   r.player = nullptr;
   r.tune.reset();
@@ -144,9 +169,11 @@ void DropPlayer(Renderer& r) {
 
 // A fresh player at the start of the tune; none when the player refuses it (the piece then stays
 // silent and never ends, so nothing starts it over and over).
-void BuildPlayer(Renderer& r, const Tune& tune) {
+void BuildPlayer(Engine& e, const Tune& tune, std::uint32_t ticks) {
+  Renderer& r = e.renderer;
   r.tune = tune;
-  r.player = new_fluid_player(S().synth);
+  r.ticks = ticks;
+  r.player = new_fluid_player(e.synth);
   if (r.player == nullptr) return;
   if (fluid_player_add_mem(r.player, tune->data(), tune->size()) != FLUID_OK) {
     delete_fluid_player(r.player);
@@ -154,18 +181,20 @@ void BuildPlayer(Renderer& r, const Tune& tune) {
   }
 }
 
-bool PieceEnded(fluid_player_t* player) {
-  const int total = fluid_player_get_total_ticks(player);
-  return (total > 0 && fluid_player_get_current_tick(player) >= total) ||
-         fluid_player_get_status(player) == FLUID_PLAYER_DONE;
+// The piece is over once the player's tick reaches the tune's length as the check measured it. The
+// player's own count of ticks reads 0 until it has read the tune, and its "done" waits for every voice
+// to die away (never, for a held note): both would make the end depend on whether notes sound.
+bool PieceEnded(const Renderer& r) {
+  return static_cast<std::int64_t>(fluid_player_get_current_tick(r.player)) >= static_cast<std::int64_t>(r.ticks);
 }
 
-void ApplyMail(Renderer& r, const Mailbox& m) {
+void ApplyMail(Engine& e, const Mailbox& m) {
   SequencerState& s = S();
+  Renderer& r = e.renderer;
   if (m.epoch != r.epoch) {
     r.epoch = m.epoch;
-    DropPlayer(r);
-    if (m.open && m.tune) BuildPlayer(r, m.tune);
+    DropPlayer(e);
+    if (m.open && m.tune) BuildPlayer(e, m.tune, m.ticks);
   }
   if (r.player == nullptr) return;
   if (m.play && m.playSerial != r.serial) {
@@ -176,7 +205,7 @@ void ApplyMail(Renderer& r, const Mailbox& m) {
       r.playing = true;
     }
   } else if (!m.play && r.playing) {
-    StopPlayer(r);
+    StopPlayer(e);
   }
 }
 
@@ -284,7 +313,8 @@ std::uint32_t Open(const Command& c) {
   std::vector<std::uint8_t> file;
   if (!ReadMidiFile(c.tokens[1], file)) return MCIERR_FILE_NOT_FOUND;
   auto tune = std::make_shared<std::vector<std::uint8_t>>();
-  if (!midi::PlayableMidiFile(file.data(), file.size(), *tune)) return MCIERR_INVALID_FILE;
+  midi::MidiFileFacts facts;
+  if (!midi::PlayableMidiFile(file.data(), file.size(), *tune, &facts)) return MCIERR_INVALID_FILE;
   if (!WaitForSynth()) return MCIERR_HARDWARE;
   // The sequencer keeps time without a sound device too: its notices drive the game's looping.
   if (!AcquireOutput(true)) return MCIERR_HARDWARE;
@@ -294,6 +324,7 @@ std::uint32_t Open(const Command& c) {
     m.open = true;
     m.play = false;
     m.tune = std::move(tune);
+    m.ticks = facts.ticks;
   });
   std::strcpy(s.alias, alias);
   s.open = true;
@@ -377,6 +408,10 @@ std::uint32_t Execute(const Command& c, char* answer, std::size_t answerSize, Wi
 void Start() {
   SequencerState& s = S();
   if (s.synthState.load() != kNoSynth) return;
+  if (s.stuckEngine != nullptr) {
+    s.synthState.store(kFailed);  // a synthesizer was left to a stuck render: no music from here on
+    return;
+  }
   for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG}) {
     fluid_set_log_function(level, QuietLog, nullptr);  // a bad file is our refusal, not a message
   }
@@ -386,22 +421,24 @@ void Start() {
     return;
   }
   std::fclose(probe);
-  s.settings = new_fluid_settings();
-  if (s.settings != nullptr) {
-    fluid_settings_setnum(s.settings, "synth.sample-rate", kOutputRate);
-    fluid_settings_setnum(s.settings, "synth.gain", kSynthGain);
-    fluid_settings_setint(s.settings, "synth.cpu-cores", 1);
+  auto* e = new Engine;
+  s.engine.store(e);
+  e->settings = new_fluid_settings();
+  if (e->settings != nullptr) {
+    fluid_settings_setnum(e->settings, "synth.sample-rate", kOutputRate);
+    fluid_settings_setnum(e->settings, "synth.gain", kSynthGain);
+    fluid_settings_setint(e->settings, "synth.cpu-cores", 1);
     if (!s.voices) {
       // Keeping time alone plays no note: no room for voices or effects.
-      fluid_settings_setint(s.settings, "synth.polyphony", 1);
-      fluid_settings_setint(s.settings, "synth.reverb.active", 0);
-      fluid_settings_setint(s.settings, "synth.chorus.active", 0);
+      fluid_settings_setint(e->settings, "synth.polyphony", 1);
+      fluid_settings_setint(e->settings, "synth.reverb.active", 0);
+      fluid_settings_setint(e->settings, "synth.chorus.active", 0);
     }
     // Making the synthesizer draws numbers from the C library's generator; that happens here, before
     // the game seeds it.
-    s.synth = new_fluid_synth(s.settings);
+    e->synth = new_fluid_synth(e->settings);
   }
-  if (s.synth == nullptr) {
+  if (e->synth == nullptr) {
     s.synthState.store(kFailed);
     return;
   }
@@ -415,7 +452,7 @@ void Start() {
     joinAtExit = true;
     std::atexit(JoinLoader);
   }
-  s.loader = std::thread([path = s.soundFontPath, synth = s.synth]() {
+  s.loader = std::thread([path = s.soundFontPath, synth = e->synth]() {
     const bool loaded = fluid_synth_sfload(synth, path.c_str(), 1) != FLUID_FAILED;
     S().synthState.store(loaded ? kReady : kFailed);
   });
@@ -424,21 +461,31 @@ void Start() {
 void RenderAdd(float* mix, int frames) {
   SequencerState& s = S();
   if (s.synthState.load() != kReady) return;
+  Engine* engine = s.engine.load();
+  if (engine == nullptr) return;
+  Engine& e = *engine;
+  // Marked inside before the door is looked at, so StopRendering either sees this render or it sees
+  // the door shut.
+  e.renderingSince.store(NowMilliseconds());
+  if (!s.renderingAllowed.load()) {
+    e.renderingSince.store(0);
+    return;
+  }
   Mailbox mail;
   {
     std::lock_guard<std::mutex> lock(s.mailLock);
     mail = s.mail;
   }
-  Renderer& r = s.renderer;
-  ApplyMail(r, mail);
-  if (!mail.open) return;
+  Renderer& r = e.renderer;
+  ApplyMail(e, mail);
   float left[kEndCheckFrames];
   float right[kEndCheckFrames];
-  s.renderingSince.store(NowMilliseconds());
-  while (frames > 0) {
+  while (mail.open && frames > 0) {
     const auto room = static_cast<int>(kEndCheckFrames - r.frames % kEndCheckFrames);
     const int n = frames < room ? frames : room;
-    fluid_synth_write_float(s.synth, n, left, 0, 1, right, 0, 1);
+    fluid_synth_write_float(e.synth, n, left, 0, 1, right, 0, 1);
+    if (const RenderHook hook = s.renderHook.load()) hook();
+    if (e.abandoned.load()) break;  // judged stuck meanwhile: nothing of it goes on, not even the end
     for (int i = 0; i < n; ++i) {
       mix[2 * i] += left[i];
       mix[2 * i + 1] += right[i];
@@ -446,18 +493,48 @@ void RenderAdd(float* mix, int frames) {
     mix += 2 * n;
     frames -= n;
     r.frames += static_cast<std::uint64_t>(n);
-    if (!r.playing || r.frames % kEndCheckFrames != 0 || !PieceEnded(r.player)) continue;
-    StopPlayer(r);
+    if (!r.playing || r.frames % kEndCheckFrames != 0 || !PieceEnded(r)) continue;
+    StopPlayer(e);
     r.atEnd = true;
     s.endedSerial.store(r.serial);
   }
-  s.renderingSince.store(0);
+  e.renderingSince.store(0);
 }
 
-bool RendererStuck() {
-  const std::int64_t since = S().renderingSince.load();
+namespace {
+bool Stuck(const Engine* e) {
+  const std::int64_t since = e != nullptr ? e->renderingSince.load() : 0;
   return since != 0 && NowMilliseconds() - since > kStuckMilliseconds;
 }
+}  // namespace
+
+bool RendererStuck() {
+  SequencerState& s = S();
+  return Stuck(s.engine.load()) || Stuck(s.stuckEngine);
+}
+
+bool StopRendering() {
+  SequencerState& s = S();
+  s.renderingAllowed.store(false);
+  Engine* e = s.engine.load();
+  if (e == nullptr) return true;
+  while (e->renderingSince.load() != 0) {
+    if (Stuck(e)) {
+      // Left to the stuck thread for good: the engine is kept, and nothing makes another one.
+      e->abandoned.store(true);
+      s.stuckEngine = e;
+      s.engine.store(nullptr);
+      s.synthState.store(kFailed);
+      return false;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  return true;
+}
+
+void AllowRendering() { S().renderingAllowed.store(true); }
+
+void SetRenderHook(RenderHook hook) { S().renderHook.store(hook); }
 
 void Reset() {
   SequencerState& s = S();
@@ -466,14 +543,14 @@ void Reset() {
   s.endNotice = kNoWindow;
   s.playing = false;
   // Nobody renders once every output is closed: the player can go from here.
-  if (!OutputRunning() && s.synthState.load() == kReady) DropPlayer(s.renderer);
+  Engine* e = s.engine.load();
+  if (!OutputRunning() && s.synthState.load() == kReady && e != nullptr) DropPlayer(*e);
 }
 
 namespace {
 // Closes the piece and frees the synthesizer; the next Start makes it anew with the new settings.
 void RemakeSynthLater() {
   Reset();
-  if (S().synthState.load() == kReady) DropPlayer(S().renderer);
   FreeSynth();
 }
 }  // namespace

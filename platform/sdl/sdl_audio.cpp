@@ -4,7 +4,10 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 #include "platform/audio_output.h"
 #include "platform/midi_sequencer.h"
@@ -22,8 +25,16 @@ bool subsystemStarted = false;
 bool silent = false;
 Uint64 silentStart = 0;  // performance counter at the silent output's opening
 Uint64 silentRendered = 0;
+// The device whose callback feeds the mixer. A device left behind with its thread stuck in a render
+// keeps its own number: should that thread ever come back, its callback plays silence and never
+// reaches the mixer (or the synthesizer) again.
+std::atomic<std::uintptr_t> liveDevice{1};
 
-void Callback(void*, Uint8* stream, int length) {
+void Callback(void* userdata, Uint8* stream, int length) {
+  if (reinterpret_cast<std::uintptr_t>(userdata) != liveDevice.load()) {
+    std::memset(stream, 0, static_cast<std::size_t>(length));
+    return;
+  }
   const int frames = length / static_cast<int>(sizeof(std::int16_t) * kOutputChannels);
   plat::audio::Mix(reinterpret_cast<std::int16_t*>(stream), frames);
 }
@@ -39,6 +50,7 @@ bool OpenDevice() {
   want.channels = kOutputChannels;
   want.samples = 1024;
   want.callback = Callback;
+  want.userdata = reinterpret_cast<void*>(liveDevice.load());
   SDL_AudioSpec have{};
   device = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);  // SDL converts to whatever the device takes
   if (device == 0) return false;
@@ -50,6 +62,7 @@ bool OpenDevice() {
 
 bool Open(bool silentIfNone) {
   if (device != 0 || silent) return true;
+  plat::audio::sequencer::AllowRendering();
   if (OpenDevice()) return true;
   if (!silentIfNone) return false;
   silent = true;
@@ -63,8 +76,13 @@ bool Silent() { return silent; }
 void Close() {
   silent = false;
   if (device == 0) return;
-  // Closing waits for the audio thread; one caught inside the synthesizer is left behind instead.
-  if (!plat::audio::sequencer::RendererStuck()) SDL_CloseAudioDevice(device);
+  // Closing waits for the audio thread; one caught inside the synthesizer is left behind instead,
+  // its device open and cut off from the mixer.
+  if (plat::audio::sequencer::StopRendering()) {
+    SDL_CloseAudioDevice(device);
+  } else {
+    liveDevice.fetch_add(1);
+  }
   device = 0;
 }
 

@@ -2,6 +2,7 @@
 // sequencer's own notices.
 #include "platform/mci.h"
 #include "sound_test_support.h"
+#include "support/runner_replay.h"
 
 namespace sound_test {
 namespace {
@@ -164,6 +165,39 @@ TEST_F(MusicTest, NoSoundfontMeansNoMusicAndNoNotice) {
   EXPECT_FALSE(s.empty());
   EXPECT_EQ(Rms(s, 0, s.size()), 0.0);
   EXPECT_TRUE(plat::headless::MessageBoxes().empty());
+}
+
+// A stage tune of zero ticks that leaves a note sounding (an organ, never let go): its end is its
+// length, reached as soon as it plays, whether the note is heard (--audio) or only its time is kept.
+// Played from the title with Enter, the two runs restart it on the same frames: every frame.
+TEST(TuneEndTest, AZeroTickTuneEndsOnTheSameFramesHeardOrNot) {
+  namespace fs = std::filesystem;
+  const fs::path build = testing_support::BuildDir();
+  const fs::path assets = build / "tests/zero-tick-tune";
+  fs::remove_all(assets);
+  fs::create_directories(assets / "MIDI");
+  fs::create_directory_symlink(fs::absolute(build / "IMAGE"), assets / "IMAGE");
+  fs::create_directory_symlink(fs::absolute(build / "SOUND"), assets / "SOUND");
+  fs::copy_file(build / "MIDI/QMX2.MID", assets / "MIDI/QMX2.MID");
+  const Bytes tune = {0x4d, 0x54, 0x68, 0x64, 0x00, 0x00, 0x00, 0x06, 0x00, 0x00, 0x00, 0x01, 0x00, 0x60,
+                      0x4d, 0x54, 0x72, 0x6b, 0x00, 0x00, 0x00, 0x0b, 0x00, 0xc0, 0x13, 0x00, 0x90, 0x3c,
+                      0x64, 0x00, 0xff, 0x2f, 0x00};
+  std::ofstream(assets / "MIDI/QMX1.MID", std::ios::binary)
+      .write(reinterpret_cast<const char*>(tune.data()), static_cast<std::streamsize>(tune.size()));
+
+  const std::string script = testing_support::Hold("RETURN", 3, 4);
+  const std::string from = "--assets '" + assets.string() + "'";
+  const auto kept = testing_support::RunRunner(800, "zero-tick-time", script, 300, {}, from);
+  const auto heard = testing_support::RunRunner(800, "zero-tick-heard", script, 300, {},
+                                                from + " --audio '" + (assets / "heard.wav").string() + "'");
+  ASSERT_EQ(kept.exitCode, 0) << kept.errors;
+  ASSERT_EQ(heard.exitCode, 0) << heard.errors;
+  ASSERT_EQ(heard.trace.Frames(), 300);
+  ASSERT_EQ(heard.trace.music[4].size(), 3u);  // opened, started over and played on the stage's first frame
+  const Commands restart = {"status midi mode", "seek midi to start", "play midi notify"};
+  for (int f = 5; f < 300; ++f) EXPECT_EQ(heard.trace.music[f], restart) << "frame " << f;
+  for (int f = 0; f < 300; ++f) EXPECT_EQ(heard.trace.music[f], kept.trace.music[f]) << "frame " << f;
+  fs::remove_all(assets);
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // A short run on the SDL backend that plays a WAV sound and a looping MIDI piece for a few seconds.
 // With SDL's disk audio driver the output lands in a raw file (44100 Hz stereo 16-bit):
 //   SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/tmp/out.raw SDL_VIDEODRIVER=dummy OMP_NUM_THREADS=1 sound_sdl_check
-// It prints how many times the piece started over; the raw file shows the sound and each round.
+// It prints how many times the piece started over; the raw file shows the sound and each round. Then,
+// on the same backend, a render caught inside the synthesizer (stuck_render_check.h).
 #include <SDL.h>
 
 #include <cmath>
@@ -16,6 +17,7 @@
 #include "framework/el_sound.h"
 #include "framework/el_system.h"
 #include "platform/mci.h"
+#include "sound/sdl_check/stuck_render_check.h"
 #include "sound/sound_test_support.h"
 #include "platform/window_system.h"
 
@@ -33,6 +35,29 @@ void Write(const std::string& path, const sound_test::Bytes& bytes) {
   if (f == nullptr) return;
   std::fwrite(bytes.data(), 1, bytes.size(), f);
   std::fclose(f);
+}
+
+// With the disk driver, every quarter second of what was played must be clearly audible.
+bool EveryQuarterAudible() {
+  const char* raw = std::getenv("SDL_DISKAUDIOFILE");
+  if (raw == nullptr || std::strcmp(std::getenv("SDL_AUDIODRIVER") ? std::getenv("SDL_AUDIODRIVER") : "", "disk") != 0) {
+    return true;
+  }
+  std::FILE* f = std::fopen(raw, "rb");
+  if (f == nullptr) return false;
+  std::vector<std::int16_t> samples(44100 * 2 * 4);
+  samples.resize(std::fread(samples.data(), sizeof(std::int16_t), samples.size(), f));
+  std::fclose(f);
+  const std::size_t window = 44100 / 4 * 2;
+  int quiet = 0, windows = 0;
+  for (std::size_t at = 0; at + window <= samples.size() && windows < 12; at += window, ++windows) {
+    double sum = 0;
+    for (std::size_t i = at; i < at + window; ++i) sum += static_cast<double>(samples[i]) * samples[i];
+    const double rms = std::sqrt(sum / static_cast<double>(window));
+    std::printf("%.2f s: rms %.0f\n", static_cast<double>(windows) / 4, rms);
+    if (rms < 200) ++quiet;
+  }
+  return windows >= 12 && quiet == 0;
 }
 
 }  // namespace
@@ -69,26 +94,9 @@ int main() {
   elSound::StopMusic();
   elSound::Shutdown();
   std::printf("piece started %d times\n", replays);
+  const bool heard = replays >= 3 && EveryQuarterAudible();
+  // Last: after a stuck render the process plays no more music.
+  const int stuck = stuck_render::Check("sound-check/BEEP.WAV", "sound-check/TUNE.MID");
   std::filesystem::remove_all(dir + "sound-check");
-  if (replays < 3) return 1;
-  // With the disk driver, every quarter second of what was played must be clearly audible.
-  const char* raw = std::getenv("SDL_DISKAUDIOFILE");
-  if (raw == nullptr || std::strcmp(std::getenv("SDL_AUDIODRIVER") ? std::getenv("SDL_AUDIODRIVER") : "", "disk") != 0) {
-    return 0;
-  }
-  std::FILE* f = std::fopen(raw, "rb");
-  if (f == nullptr) return 1;
-  std::vector<std::int16_t> samples(44100 * 2 * 4);
-  samples.resize(std::fread(samples.data(), sizeof(std::int16_t), samples.size(), f));
-  std::fclose(f);
-  const std::size_t window = 44100 / 4 * 2;
-  int quiet = 0, windows = 0;
-  for (std::size_t at = 0; at + window <= samples.size() && windows < 12; at += window, ++windows) {
-    double sum = 0;
-    for (std::size_t i = at; i < at + window; ++i) sum += static_cast<double>(samples[i]) * samples[i];
-    const double rms = std::sqrt(sum / static_cast<double>(window));
-    std::printf("%.2f s: rms %.0f\n", static_cast<double>(windows) / 4, rms);
-    if (rms < 200) ++quiet;
-  }
-  return windows >= 12 && quiet == 0 ? 0 : 1;
+  return heard && stuck == 0 ? 0 : 1;
 }

@@ -1,0 +1,141 @@
+// A render caught inside the synthesizer (as a malformed file once caught the player) on the SDL
+// backend: the render is held by a hook until the very end. The game must go on without waiting for it
+// (sounds, stopping the music, shutting the sound down), must never free or reuse what it can touch
+// (a new soundfont, music without voices, the device opened again with a new piece), and must play no
+// more music: the held render stays the only one ever inside the synthesizer. When it is let go at
+// last, it leaves at once; under the sanitizers, anything it touches that was freed is reported.
+#pragma once
+#include <SDL.h>
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdio>
+#include <cstring>
+#include <mutex>
+#include <string>
+
+#include "framework/el_sound.h"
+#include "platform/mci.h"
+#include "platform/midi_sequencer.h"
+#include "platform/sound_device.h"
+#include "platform/window_system.h"
+
+namespace stuck_render {
+
+struct Held {
+  std::mutex lock;
+  std::condition_variable wake;
+  bool released = false;
+  std::atomic<int> entries{0};
+  std::atomic<int> inside{0};
+  std::atomic<bool> twoAtOnce{false};
+  std::uint32_t openResult = 0;
+};
+
+// Never destroyed: the held thread may still wait on it while the program exits.
+inline Held& H() {
+  static Held* held = new Held;
+  return *held;
+}
+
+// The render hook: the first render holds here until released; so does any other that gets in.
+inline void Hold() {
+  Held& h = H();
+  h.entries.fetch_add(1);
+  if (h.inside.fetch_add(1) > 0) h.twoAtOnce.store(true);
+  {
+    std::unique_lock<std::mutex> lock(h.lock);
+    h.wake.wait(lock, [&h] { return h.released; });
+  }
+  h.inside.fetch_sub(1);
+}
+
+inline void NoteOpen(const char* command, std::uint32_t result, const char*) {
+  if (std::strncmp(command, "open ", 5) == 0) H().openResult = result;
+}
+
+// Pumps the game's messages until `done`, or fails after `milliseconds`.
+template <class Condition>
+bool WaitFor(Condition done, Uint32 milliseconds) {
+  const Uint32 start = SDL_GetTicks();
+  while (!done()) {
+    if (SDL_GetTicks() - start > milliseconds) return false;
+    plat::Message m;
+    while (plat::PeekMessage(m, true)) plat::DispatchMessage(m);
+    SDL_Delay(2);
+  }
+  return true;
+}
+
+inline int Fail(const char* what) {
+  std::printf("stuck render: %s\n", what);
+  std::fflush(stdout);
+  return 1;
+}
+
+inline void Release() {
+  Held& h = H();
+  {
+    std::lock_guard<std::mutex> lock(h.lock);
+    h.released = true;
+  }
+  h.wake.notify_all();
+}
+
+inline bool SoundPlaying(int id) {
+  return id >= 0 && plat::audio::SoundBufferPlaying(elSound::SoundSlot.mixBuffers[id][0]);
+}
+
+inline int HoldAndGoOn(const char* beep, const char* tune) {
+  Held& h = H();
+  plat::SetMciObserver(NoteOpen);
+  plat::audio::sequencer::SetRenderHook(Hold);
+  if (elSound::Init() == 0) return Fail("no sound device");
+  elSound::ResetMusic();
+  const int sound = elSound::LoadObject(beep, 1);
+  elSound::PlayMusic(tune, 1);
+  if (!WaitFor([&h] { return h.entries.load() > 0; }, 5000)) return Fail("the piece never rendered");
+  if (!WaitFor([] { return plat::audio::sequencer::RendererStuck(); }, 5000)) return Fail("never judged stuck");
+
+  // The game goes on around it.
+  elSound::Play(sound, -1);
+  elSound::StopMusic();
+  elSound::Shutdown();
+  // What used to free the stuck synthesizer or hand it to another thread.
+  plat::audio::sequencer::SetVoices(false);
+  plat::audio::sequencer::SetVoices(true);
+  plat::audio::sequencer::SetSoundFontPath("/nonexistent/other.sf2");
+  plat::audio::sequencer::SetSoundFontPath(nullptr);
+  // A driver of one device (SDL's dummy) cannot open another beside the one left behind: the game then
+  // goes on without sound. Otherwise the new device mixes the sound to its end, with no music.
+  const bool reopened = elSound::Init() != 0;
+  elSound::ResetMusic();
+  const int again = elSound::LoadObject(beep, 1);
+  elSound::PlayMusic(tune, 1);
+  elSound::Play(again, -1);
+  if (reopened && !SoundPlaying(again)) return Fail("the sound did not start on the new device");
+  if (!WaitFor([again] { return !SoundPlaying(again); }, 5000)) return Fail("the new device does not mix");
+  if (h.openResult == 0) return Fail("music opened again after a stuck render");
+  std::printf("stuck render: the sound device %s\n", reopened ? "opened again" : "could not open again");
+  if (h.entries.load() != 1 || h.twoAtOnce.load()) return Fail("another render reached the synthesizer");
+  if (h.inside.load() != 1) return Fail("the held render was let go early");
+
+  return 0;
+}
+
+// `beep` and `tune` are names under the program's folder. 0 when everything held.
+inline int Check(const char* beep, const char* tune) {
+  int failed = HoldAndGoOn(beep, tune);
+  // Let go at last (whatever failed before): it leaves the synthesizer at once.
+  Release();
+  if (!WaitFor([] { return !plat::audio::sequencer::RendererStuck(); }, 5000)) failed = Fail("the render never left");
+  elSound::StopMusic();
+  elSound::Shutdown();
+  plat::audio::sequencer::SetRenderHook(nullptr);
+  plat::SetMciObserver(nullptr);
+  if (failed == 0) std::printf("stuck render: the game went on without it\n");
+  std::fflush(stdout);
+  return failed;
+}
+
+}  // namespace stuck_render
