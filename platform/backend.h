@@ -13,8 +13,6 @@ bool CreateWindow(const char* title, bool fullScreen, int logicalWidth, int logi
 void ShowWindow();
 void DestroyWindow();
 void RaiseWindow();
-int DesktopWidth();
-int DesktopHeight();
 
 // Moves pending native events (keys, buttons, focus, close, another copy's raise request) into the
 // message queue by calling plat::detail::PostNative. wait: block until at least one arrives.

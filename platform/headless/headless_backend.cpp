@@ -132,8 +132,6 @@ bool CreateWindow(const char*, bool, int, int) {
 void ShowWindow() {}
 void DestroyWindow() { H().windowExists = false; }
 void RaiseWindow() {}
-int DesktopWidth() { return 1920; }
-int DesktopHeight() { return 1080; }
 
 void PumpEvents(bool wait) {
   plat::audio::DeliverNotifications();

@@ -112,7 +112,10 @@ bool CreateWindow(const char* title, bool fullScreen, int logicalWidth, int logi
   SDL_Window* window = nullptr;
   if (fullScreen) {
     SDL_Rect desktop{0, 0, logicalWidth, logicalHeight};
-    if (SDL_GetDisplayBounds(0, &desktop) != 0) desktop = SDL_Rect{0, 0, DesktopWidth(), DesktopHeight()};
+    SDL_DisplayMode mode;
+    if (SDL_GetDisplayBounds(0, &desktop) != 0 && SDL_GetDesktopDisplayMode(0, &mode) == 0) {
+      desktop = SDL_Rect{0, 0, mode.w, mode.h};
+    }
     window = SDL_CreateWindow(title, desktop.x, desktop.y, desktop.w, desktop.h,
                               SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN_DESKTOP);
   } else {
@@ -155,18 +158,6 @@ void RaiseWindow() {
     SDL_SetWindowFullscreen(s.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
   }
   SDL_RaiseWindow(s.window);
-}
-
-int DesktopWidth() {
-  SDL_DisplayMode mode;
-  if (StartVideo() && SDL_GetDesktopDisplayMode(0, &mode) == 0) return mode.w;
-  return 800;
-}
-
-int DesktopHeight() {
-  SDL_DisplayMode mode;
-  if (StartVideo() && SDL_GetDesktopDisplayMode(0, &mode) == 0) return mode.h;
-  return 600;
 }
 
 // Another copy's raise requests are looked for once per granted frame while the game runs, and on
