@@ -68,12 +68,20 @@ window_shown() {
 # manager_runs: a window manager answers on the display.
 manager_runs() { xdotool get_num_desktops >/dev/null 2>&1; }
 
-# start_manager: openbox, started and waited for; its pid in $wm.
+# start_manager: openbox, started and waited for; its pid in $wm. An openbox that could not open the
+# display ends at once and is started again (seen under load, just after the previous session's X
+# server went away).
+manager_settled() { manager_runs || gone "$1"; }
 start_manager() {
-  openbox >"$work/openbox.log" 2>&1 &
-  wm=$!
-  started "$wm"
-  wait_until 10 manager_runs || { echo "openbox did not start"; exit 1; }
+  for _try in 1 2 3; do
+    openbox >"$work/openbox.log" 2>&1 &
+    wm=$!
+    started "$wm"
+    wait_until 10 manager_settled "$wm"
+    manager_runs && return 0
+  done
+  echo "openbox did not start: $(cat "$work/openbox.log")"
+  exit 1
 }
 
 # press KEY: held across a few frames, as a player presses it.
