@@ -250,10 +250,9 @@ void SetTextInput(bool on) {
   }
 }
 
-// The box waits for the player on this thread; the present that may still be going up finishes
-// first, so that nothing else talks to the display while the box is up.
+// The box waits for the player on this thread; every present has ended before it returned, so
+// nothing else talks to the display while the box is up.
 void ShowMessageBox(const char* utf8Text, const char* utf8Caption) {
-  sdl::FinishPresents();
   SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, utf8Caption, utf8Text, S().window);
 }
 

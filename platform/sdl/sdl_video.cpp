@@ -129,8 +129,6 @@ bool PresentPicture(const std::uint16_t* pixels, int width, int height, int pitc
   return PresentThroughRenderer(v, pixels, width, height, pitchPixels, waitVerticalBlank, times);
 }
 
-void FinishPresents() {}
-
 // The texture still holds the last picture.
 void RepaintWindow() {
   Video& v = V();

@@ -28,8 +28,6 @@ PresentPath AttachedPath();
 // the window surface has no such wait.
 bool PresentPicture(const std::uint16_t* pixels, int width, int height, int pitchPixels, bool waitVerticalBlank,
                     PresentTimes* times);
-// Returns once no present is running: at once, since every present ends before it returns.
-void FinishPresents();
 // The window was uncovered: its last picture is shown again as it was, bars included.
 void RepaintWindow();
 // The last shown picture as 0xAARRGGBB words (width x height), read back from what was shown.
