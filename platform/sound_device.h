@@ -1,6 +1,7 @@
-// The sound device: static sound buffers (each with its own sample format, frequency, pan and volume)
-// mixed together with the music synthesizer into one stereo 16-bit stream at kOutputRate. The mixer runs
-// on the audio thread (SDL) or inside the headless host; every call here takes the mixer's lock.
+// The sound device: static sound buffers (each with its own sample format and frequency, always at
+// full volume and centred) mixed together with the music synthesizer into one stereo 16-bit stream at
+// kOutputRate. The mixer runs on the audio thread (SDL) or inside the headless host; every call here
+// takes the mixer's lock.
 // A buffer handle is > 0; 0 is "no buffer".
 #pragma once
 #include <cstddef>
@@ -30,12 +31,6 @@ constexpr std::uint32_t kBufferCtrlFrequency = 0x20;
 constexpr std::uint32_t kBufferCtrlPan = 0x40;
 constexpr std::uint32_t kBufferCtrlVolume = 0x80;
 constexpr std::uint32_t kBufferStatic = 0x02;
-
-// Volume and pan in hundredths of a decibel: volume -10000 (silent) to 0 (full); pan -10000 (left only)
-// to 10000 (right only).
-constexpr int kVolumeMin = -10000;
-constexpr int kPanLeft = -10000;
-constexpr int kPanRight = 10000;
 
 using SoundBuffer = int;
 

@@ -122,8 +122,7 @@ bool WaitForSynth() {
 
 void DropPlayer(Engine& e);
 
-// Frees the engine; only when nothing can be rendering. An abandoned engine is not ours to free, and
-// after one the synthesizer is never made again.
+// Frees the engine; only when nothing can be rendering. An abandoned engine is not ours to free.
 void FreeSynth() {
   SequencerState& s = S();
   JoinLoader();
@@ -135,7 +134,7 @@ void FreeSynth() {
     if (e->settings != nullptr) delete_fluid_settings(e->settings);
     delete e;
   }
-  s.synthState.store(s.stuckEngine != nullptr ? kFailed : kNoSynth);
+  s.synthState.store(kNoSynth);
 }
 
 template <typename Change>

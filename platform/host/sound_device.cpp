@@ -33,10 +33,6 @@ struct BufferRecord {
   std::vector<std::uint8_t> data;
   std::uint64_t position = 0;  // frame position, 32.32 fixed point
   int frequency = 0;
-  int pan = 0;
-  int volume = 0;
-  float gainLeft = 1.0f;
-  float gainRight = 1.0f;
 };
 
 struct DeviceState {
@@ -58,16 +54,6 @@ BufferRecord* Find(SoundBuffer buffer) {
   return b.used ? &b : nullptr;
 }
 
-float Decibels(int hundredths) { return std::pow(10.0f, static_cast<float>(hundredths) / 2000.0f); }
-
-void UpdateGains(BufferRecord& b) {
-  const float volume = b.volume <= kVolumeMin ? 0.0f : Decibels(b.volume);
-  const float left = b.pan > 0 ? (b.pan >= kPanRight ? 0.0f : Decibels(-b.pan)) : 1.0f;
-  const float right = b.pan < 0 ? (b.pan <= kPanLeft ? 0.0f : Decibels(b.pan)) : 1.0f;
-  b.gainLeft = volume * left;
-  b.gainRight = volume * right;
-}
-
 // One channel's sample at a frame, scaled to -1..1.
 float Sample(const BufferRecord& b, std::uint32_t frame, int channel) {
   const std::size_t at = (static_cast<std::size_t>(frame) * static_cast<std::size_t>(b.channels) +
@@ -78,7 +64,8 @@ float Sample(const BufferRecord& b, std::uint32_t frame, int channel) {
   return static_cast<float>(value) / 32768.0f;
 }
 
-// Adds one playing buffer into the float mix (interleaved stereo), linear interpolation between frames.
+// Adds one playing buffer into the float mix (interleaved stereo), at full volume and centred, linear
+// interpolation between frames.
 void MixBuffer(BufferRecord& b, float* mix, int frames) {
   const std::uint64_t step = (static_cast<std::uint64_t>(b.frequency) << 32) / kOutputRate;
   const std::uint64_t end = static_cast<std::uint64_t>(b.frames) << 32;
@@ -97,8 +84,8 @@ void MixBuffer(BufferRecord& b, float* mix, int frames) {
     float left = Sample(b, frame, 0) * (1.0f - t) + Sample(b, next, 0) * t;
     float right = left;
     if (b.channels == 2) right = Sample(b, frame, 1) * (1.0f - t) + Sample(b, next, 1) * t;
-    mix[2 * i] += left * b.gainLeft;
-    mix[2 * i + 1] += right * b.gainRight;
+    mix[2 * i] += left;
+    mix[2 * i + 1] += right;
     b.position += step;
   }
 }
@@ -182,7 +169,6 @@ SoundBuffer CreateSoundBuffer(const WaveFormat& format, std::uint32_t bytes, std
   filled.frames = bytes / format.blockAlign;
   filled.data.assign(bytes, format.bitsPerSample == 8 ? 0x80 : 0x00);
   filled.frequency = static_cast<int>(format.samplesPerSec);
-  UpdateGains(filled);
   MixerLock lock;
   d.buffers[free] = std::move(filled);
   return free + 1;
