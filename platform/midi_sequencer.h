@@ -20,8 +20,10 @@ constexpr const char* kDefaultSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 void Start();
 
 // Called by the mixer, outside its lock: adds `frames` interleaved stereo frames of the playing piece
-// into `mix`, and notes the end of the piece.
-void RenderAdd(float* mix, int frames);
+// into `mix`, and notes the end of the piece. False when this render was given up for stuck while it
+// was inside the synthesizer (see StopRendering): the mix it was called from must end at once and
+// touch nothing shared.
+bool RenderAdd(float* mix, int frames);
 
 // True while one render of the synthesizer has run for longer than a second (a stuck one that was
 // left behind included): the output must not wait for the thread that renders.

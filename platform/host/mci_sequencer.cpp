@@ -36,6 +36,8 @@ constexpr std::size_t kTokenSize = 512;
 // found at the same sample however the mix is cut into chunks.
 constexpr std::uint64_t kEndCheckFrames = 256;
 constexpr std::int64_t kStuckMilliseconds = 1000;
+// An engine's renderingSince while the render inside it has been given up for stuck and not left yet.
+constexpr std::int64_t kGivenUp = -1;
 
 using Tune = std::shared_ptr<const std::vector<std::uint8_t>>;
 
@@ -69,8 +71,10 @@ struct Engine {
   fluid_settings_t* settings = nullptr;
   fluid_synth_t* synth = nullptr;
   Renderer renderer;
-  std::atomic<std::int64_t> renderingSince{0};  // 0 when no render is inside the synthesizer
-  std::atomic<bool> abandoned{false};
+  // When the render inside the synthesizer began; 0 when none is inside, kGivenUp once it is judged
+  // stuck. The render and StopRendering each change it only from the value they read, so exactly one
+  // of them decides whether a render that ends just as it is judged stuck was given up.
+  std::atomic<std::int64_t> renderingSince{0};
 };
 
 struct SequencerState {
@@ -457,19 +461,24 @@ void Start() {
   });
 }
 
-void RenderAdd(float* mix, int frames) {
+bool RenderAdd(float* mix, int frames) {
   SequencerState& s = S();
-  if (s.synthState.load() != kReady) return;
+  if (s.synthState.load() != kReady) return true;
   Engine* engine = s.engine.load();
-  if (engine == nullptr) return;
+  if (engine == nullptr) return true;
   Engine& e = *engine;
   // Marked inside before the door is looked at, so StopRendering either sees this render or it sees
   // the door shut.
-  e.renderingSince.store(NowMilliseconds());
-  if (!s.renderingAllowed.load()) {
+  const std::int64_t since = NowMilliseconds();
+  e.renderingSince.store(since);
+  // Leaving: false when this render was given up meanwhile.
+  const auto leave = [&e, since] {
+    std::int64_t mine = since;
+    if (e.renderingSince.compare_exchange_strong(mine, 0)) return true;
     e.renderingSince.store(0);
-    return;
-  }
+    return false;
+  };
+  if (!s.renderingAllowed.load()) return leave();
   Mailbox mail;
   {
     std::lock_guard<std::mutex> lock(s.mailLock);
@@ -484,7 +493,7 @@ void RenderAdd(float* mix, int frames) {
     const int n = frames < room ? frames : room;
     fluid_synth_write_float(e.synth, n, left, 0, 1, right, 0, 1);
     if (const RenderHook hook = s.renderHook.load()) hook();
-    if (e.abandoned.load()) break;  // judged stuck meanwhile: nothing of it goes on, not even the end
+    if (e.renderingSince.load() == kGivenUp) break;  // nothing of it goes on, not even the end
     for (int i = 0; i < n; ++i) {
       mix[2 * i] += left[i];
       mix[2 * i + 1] += right[i];
@@ -497,19 +506,18 @@ void RenderAdd(float* mix, int frames) {
     r.atEnd = true;
     s.endedSerial.store(r.serial);
   }
-  e.renderingSince.store(0);
+  return leave();
 }
 
 namespace {
-bool Stuck(const Engine* e) {
-  const std::int64_t since = e != nullptr ? e->renderingSince.load() : 0;
-  return since != 0 && NowMilliseconds() - since > kStuckMilliseconds;
-}
+bool Stuck(std::int64_t since) { return since > 0 && NowMilliseconds() - since > kStuckMilliseconds; }
 }  // namespace
 
 bool RendererStuck() {
   SequencerState& s = S();
-  return Stuck(s.engine.load()) || Stuck(s.stuckEngine);
+  const Engine* e = s.engine.load();
+  return (e != nullptr && Stuck(e->renderingSince.load())) ||
+         (s.stuckEngine != nullptr && s.stuckEngine->renderingSince.load() != 0);
 }
 
 bool StopRendering() {
@@ -517,10 +525,9 @@ bool StopRendering() {
   s.renderingAllowed.store(false);
   Engine* e = s.engine.load();
   if (e == nullptr) return true;
-  while (e->renderingSince.load() != 0) {
-    if (Stuck(e)) {
+  for (std::int64_t since = e->renderingSince.load(); since != 0; since = e->renderingSince.load()) {
+    if (Stuck(since) && e->renderingSince.compare_exchange_strong(since, kGivenUp)) {
       // Left to the stuck thread for good: the engine is kept, and nothing makes another one.
-      e->abandoned.store(true);
       s.stuckEngine = e;
       s.engine.store(nullptr);
       s.synthState.store(kFailed);

@@ -261,8 +261,13 @@ void Mix(std::int16_t* out, int frames) {
         if (b.used && b.playing && !b.locked && b.frames > 0) MixBuffer(b, mix, n);
       }
     }
-    // Outside the lock: a sound call on the main thread never waits for the synthesizer.
-    sequencer::RenderAdd(mix, n);
+    // Outside the lock: a sound call on the main thread never waits for the synthesizer. A render
+    // that was given up for stuck while inside it leaves the rest of this mix alone: the sounds have
+    // gone on on another device since, and its own output has nobody listening.
+    if (!sequencer::RenderAdd(mix, n)) {
+      std::fill(out, out + frames * kOutputChannels, std::int16_t{0});
+      return;
+    }
     for (int i = 0; i < n * kOutputChannels; ++i) {
       out[i] = static_cast<std::int16_t>(std::lrint(SoftLimit(mix[i]) * 32767.0f));
     }

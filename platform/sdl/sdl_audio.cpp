@@ -26,8 +26,8 @@ bool silent = false;
 Uint64 silentStart = 0;  // performance counter at the silent output's opening
 Uint64 silentRendered = 0;
 // The device whose callback feeds the mixer. A device left behind with its thread stuck in a render
-// keeps its own number: should that thread ever come back, its callback plays silence and never
-// reaches the mixer (or the synthesizer) again.
+// keeps its own number: should that thread ever come back, the mix it was inside ends at once, and its
+// callback plays silence and never reaches the mixer (or the synthesizer) again.
 std::atomic<std::uintptr_t> liveDevice{1};
 
 void Callback(void* userdata, Uint8* stream, int length) {

@@ -3,7 +3,9 @@
 // (sounds, stopping the music, shutting the sound down), must never free or reuse what it can touch
 // (a new soundfont, music without voices, the device opened again with a new piece), and must play no
 // more music: the held render stays the only one ever inside the synthesizer. When it is let go at
-// last, it leaves at once; under the sanitizers, anything it touches that was freed is reported.
+// last, it leaves at once: the mix it was inside goes no further, so the sound on the device opened
+// since comes out sample for sample as if the render had never come back. Under the sanitizers,
+// anything it touches that was freed is reported.
 #pragma once
 #include <SDL.h>
 
@@ -13,6 +15,7 @@
 #include <cstring>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "framework/el_sound.h"
 #include "platform/mci.h"
@@ -86,14 +89,36 @@ inline bool SoundPlaying(int id) {
   return id >= 0 && plat::audio::SoundBufferPlaying(elSound::SoundSlot.mixBuffers[id][0]);
 }
 
-inline int HoldAndGoOn(const char* beep, const char* tune) {
+// The SDL audio devices open now, by their ids (SDL keeps at most 16).
+inline std::vector<SDL_AudioDeviceID> OpenDevices() {
+  std::vector<SDL_AudioDeviceID> ids;
+  for (SDL_AudioDeviceID id = 1; id <= 16; ++id) {
+    if (SDL_GetAudioDeviceStatus(id) != SDL_AUDIO_STOPPED) ids.push_back(id);
+  }
+  return ids;
+}
+
+// The device left behind with the held render, the one opened after it, and the sound playing there.
+struct AfterReopening {
+  SDL_AudioDeviceID leftBehind = 0;
+  SDL_AudioDeviceID reopened = 0;
+  int sound = -1;
+};
+
+inline int HoldAndGoOn(const char* beep, const char* tune, AfterReopening& after) {
   Held& h = H();
   plat::SetMciObserver(NoteOpen);
   plat::audio::sequencer::SetRenderHook(Hold);
   if (elSound::Init() == 0) return Fail("no sound device");
+  const std::vector<SDL_AudioDeviceID> first = OpenDevices();
+  if (first.size() != 1) return Fail("not one sound device open");
   elSound::ResetMusic();
   const int sound = elSound::LoadObject(beep, 1);
+  // The piece starts between two of the device's callbacks: the render held is the first piece of
+  // music in a callback, with the rest of that callback's mix still to come after it.
+  SDL_LockAudioDevice(first[0]);
   elSound::PlayMusic(tune, 1);
+  SDL_UnlockAudioDevice(first[0]);
   if (!WaitFor([&h] { return h.entries.load() > 0; }, 5000)) return Fail("the piece never rendered");
   if (!WaitFor([] { return plat::audio::sequencer::RendererStuck(); }, 5000)) return Fail("never judged stuck");
 
@@ -106,9 +131,11 @@ inline int HoldAndGoOn(const char* beep, const char* tune) {
   plat::audio::sequencer::SetVoices(true);
   plat::audio::sequencer::SetSoundFontPath("/nonexistent/other.sf2");
   plat::audio::sequencer::SetSoundFontPath(nullptr);
+  const std::vector<SDL_AudioDeviceID> left = OpenDevices();
   // A driver of one device (SDL's dummy) cannot open another beside the one left behind: the game then
   // goes on without sound. Otherwise the new device mixes the sound to its end, with no music.
   const bool reopened = elSound::Init() != 0;
+  const std::vector<SDL_AudioDeviceID> now = OpenDevices();
   elSound::ResetMusic();
   const int again = elSound::LoadObject(beep, 1);
   elSound::PlayMusic(tune, 1);
@@ -119,13 +146,49 @@ inline int HoldAndGoOn(const char* beep, const char* tune) {
   std::printf("stuck render: the sound device %s\n", reopened ? "opened again" : "could not open again");
   if (h.entries.load() != 1 || h.twoAtOnce.load()) return Fail("another render reached the synthesizer");
   if (h.inside.load() != 1) return Fail("the held render was let go early");
+  if (!reopened) return 0;
+  if (left.size() != 1 || now.size() != 2) return Fail("the device left behind and the new one are not told apart");
+  after.leftBehind = left[0];
+  after.reopened = now[0] == left[0] ? now[1] : now[0];
+  after.sound = again;
+  return 0;
+}
 
+// Lets the held render go while the new device is held still, waits until the callback it was in has
+// come back out, then mixes the new device's sound, played from its start before the release, and
+// again from its start: both must be the same samples, whatever the released thread did meanwhile.
+inline int LetGoBesideTheNewDevice(const AfterReopening& after) {
+  constexpr int kFrames = 22050;  // longer than the sound
+  SDL_LockAudioDevice(after.reopened);
+  elSound::Play(after.sound, -1);
+  Release();
+  const bool left = WaitFor([] { return !plat::audio::sequencer::RendererStuck(); }, 5000);
+  if (left) {
+    SDL_LockAudioDevice(after.leftBehind);
+    SDL_UnlockAudioDevice(after.leftBehind);
+  }
+  std::vector<std::int16_t> heard(kFrames * 2), alone(kFrames * 2);
+  plat::audio::Mix(heard.data(), kFrames);
+  elSound::Play(after.sound, -1);
+  plat::audio::Mix(alone.data(), kFrames);
+  SDL_UnlockAudioDevice(after.reopened);
+  if (!left) return Fail("the render never left");
+  for (int i = 0; i < kFrames * 2; ++i) {
+    if (heard[i] == alone[i]) continue;
+    std::printf("stuck render: after the release, frame %d of the new device's sound is %d, not %d\n", i / 2,
+                heard[i], alone[i]);
+    return Fail("the released render went on mixing the new device's sounds");
+  }
+  if (H().entries.load() != 1) return Fail("the released render went back into the synthesizer");
+  std::printf("stuck render: the released render left the new device's sound where it was\n");
   return 0;
 }
 
 // `beep` and `tune` are names under the program's folder. 0 when everything held.
 inline int Check(const char* beep, const char* tune) {
-  int failed = HoldAndGoOn(beep, tune);
+  AfterReopening after;
+  int failed = HoldAndGoOn(beep, tune, after);
+  if (failed == 0 && after.reopened != 0) failed = LetGoBesideTheNewDevice(after);
   // Let go at last (whatever failed before): it leaves the synthesizer at once.
   Release();
   if (!WaitFor([] { return !plat::audio::sequencer::RendererStuck(); }, 5000)) failed = Fail("the render never left");
