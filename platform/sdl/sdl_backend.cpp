@@ -74,7 +74,7 @@ std::string WindowSocketName(const char* className, const char* title) {
 
 // On the main thread: another copy's request brings the window back, however many came at once.
 void AcceptRaiseRequests() {
-  if (sdl::TakeRaiseRequests() > 0) RaiseWindow();
+  if (sdl::TakeRaiseRequests(Milliseconds()) > 0) RaiseWindow();
 }
 
 void PostWindowEvent(const SDL_WindowEvent& e) {
