@@ -76,7 +76,8 @@ int WinMain(int instance, int, const char* commandLine, int) {
   plat::RegisterWindowClass(plat::WindowClass{kWindowClass, elSystem::WindowProc, true});
   const plat::WindowHandle window =
       plat::CreateMainWindow(kWindowClass, title, true, Geometry::kScreenWidth, Geometry::kScreenHeight);
-  if (window == plat::kNoWindow) return 0;
+  // The reason has been printed where the window could not be made; the start failed, so it says so.
+  if (window == plat::kNoWindow) return 1;
   elSystem::Framework.mainWindow = window;
   plat::ShowMainWindow(window);
   elSystem::Framework.instance = instance;

@@ -11,7 +11,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 
 namespace plat::sdl {
 namespace {
@@ -36,13 +35,6 @@ struct Sockets {
 Sockets& K() {
   static Sockets sockets;
   return sockets;
-}
-
-std::uint32_t NowMs() {
-  timespec ts;
-  clock_gettime(CLOCK_MONOTONIC, &ts);
-  return static_cast<std::uint32_t>(static_cast<std::uint64_t>(ts.tv_sec) * 1000u +
-                                    static_cast<std::uint64_t>(ts.tv_nsec) / 1000000u);
 }
 
 // "tessivane:<uid>:<name>" in the abstract namespace (sun_path starts with a zero byte).
@@ -118,16 +110,15 @@ void StopListening() {
   k.listening = -1;
 }
 
-int TakeRaiseRequests() {
+int TakeRaiseRequests(std::uint32_t nowMs) {
   Sockets& k = K();
   if (k.listening < 0) return 0;
   int requests = 0;
-  const std::uint32_t now = NowMs();
   for (Pending& p : k.pending) {
     if (p.socket < 0) continue;
     if (ReadRequest(p) == 1) {
       ++requests;
-    } else if (p.socket >= 0 && now - p.since > kPendingLifeMs) {
+    } else if (p.socket >= 0 && nowMs - p.since > kPendingLifeMs) {
       Drop(p);
     }
   }
@@ -136,7 +127,7 @@ int TakeRaiseRequests() {
     if (p.socket >= 0) continue;
     const int client = accept4(k.listening, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
     if (client < 0) break;
-    p = Pending{client, now};
+    p = Pending{client, nowMs};
     if (ReadRequest(p) == 1) ++requests;
   }
   return requests;

@@ -2,6 +2,7 @@
 // to bring the first one's window to the front, both abstract unix sockets private to the user (they
 // vanish with the process that holds them). No SDL here; the backend calls these on the main thread.
 #pragma once
+#include <cstdint>
 
 namespace plat::sdl {
 
@@ -15,8 +16,9 @@ void DropInstanceLock(int socket);
 // after its connection is not lost.
 bool ListenForRaiseRequests(const char* name);
 void StopListening();
-// Takes what has arrived, never waiting; answers each request and returns how many came.
-int TakeRaiseRequests();
+// Takes what has arrived, never waiting; answers each request and returns how many came. nowMs: the
+// game's millisecond clock, by which a connection kept too long without its request is given up.
+int TakeRaiseRequests(std::uint32_t nowMs);
 
 // A later copy: connects to the first copy's name (false when nobody listens there), then sends the
 // request and waits up to replyMs for its answer. True when the request was sent whole.

@@ -5,10 +5,12 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <string>
 
 #include "platform/backend.h"
+#include "platform/sdl/display_name.h"
 #include "platform/sdl/instance_sockets.h"
 #include "platform/sdl/sdl_keymap.h"
 #include "platform/sound_device.h"
@@ -20,6 +22,8 @@ namespace {
 
 struct SdlState {
   bool videoStarted = false;
+  bool videoRefused = false;  // could not start, or only with a driver that shows nothing: said once
+  std::string display;        // the display the window shows on (display_name.h)
   SDL_Window* window = nullptr;
   bool fullScreen = false;  // made to cover the desktop; brought back that way
 };
@@ -29,25 +33,48 @@ SdlState& S() {
   return state;
 }
 
+// Where no display opens (DISPLAY unset: an ssh session, a service) SDL falls back to a driver that
+// shows nothing, and the game would run unseen holding the single-instance lock: such a driver is used
+// only when SDL_VIDEODRIVER asks for it.
 bool StartVideo() {
   SdlState& s = S();
   if (s.videoStarted) return true;
+  if (s.videoRefused) return false;
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     std::fprintf(stderr, "SDL video: %s\n", SDL_GetError());
+    s.videoRefused = true;
     return false;
   }
+  const char* driver = SDL_GetCurrentVideoDriver();
+  const char* x = std::getenv("DISPLAY");
+  const char* wayland = std::getenv("WAYLAND_DISPLAY");
+  if (sdl::ShowsNothing(driver) && !sdl::AskedFor(driver, SDL_GetHint(SDL_HINT_VIDEODRIVER))) {
+    std::fprintf(stderr,
+                 "SDL video: no display could be opened (DISPLAY=%s, WAYLAND_DISPLAY=%s); SDL's \"%s\" driver "
+                 "shows nothing and is used only when SDL_VIDEODRIVER names it\n",
+                 x ? x : "(unset)", wayland ? wayland : "(unset)", driver);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+    s.videoRefused = true;
+    return false;
+  }
+  s.display = sdl::DisplayName(driver, x, wayland);
   s.videoStarted = true;
   return true;
 }
 
+// The lock and the window's raise socket are one per display: "<kind>:<name>@<display>".
+std::string OnDisplay(const char* kind, const std::string& name) {
+  return std::string(kind) + ":" + name + "@" + S().display;
+}
+
 std::string WindowSocketName(const char* className, const char* title) {
-  return std::string("window:") + className + ":" + title;
+  return OnDisplay("window", std::string(className) + ":" + title);
 }
 
 // On the main thread: another copy's request brings the window back, however many came at once.
 void AcceptRaiseRequests() {
-  if (sdl::TakeRaiseRequests() > 0) RaiseWindow();
+  if (sdl::TakeRaiseRequests(Milliseconds()) > 0) RaiseWindow();
 }
 
 void PostWindowEvent(const SDL_WindowEvent& e) {
@@ -208,8 +235,11 @@ void IdleUntilCounter(std::int64_t dueCounter) {
 void FrameGranted() { AcceptRaiseRequests(); }
 void FrameDone() {}
 
+// The lock belongs to the display the game shows on, so the video starts first to learn which. Without
+// a display no lock is taken: the window cannot be made either, and the start fails there.
 int CreateMutex(const char* name, bool& alreadyExists) {
-  const int socket = sdl::TakeInstanceLock((std::string("mutex:") + name).c_str(), alreadyExists);
+  if (!StartVideo()) return 0;
+  const int socket = sdl::TakeInstanceLock(OnDisplay("mutex", name).c_str(), alreadyExists);
   return socket >= 0 ? socket + 1 : 0;
 }
 

@@ -1,10 +1,13 @@
 // Copies of the game finding each other: the single-instance lock, and raise requests that reach the
 // first copy however late their bytes follow the connection.
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
-#include <mutex>
+#include <cstdint>
 #include <string>
 #include <thread>
 
@@ -14,12 +17,20 @@ namespace {
 
 std::string Unique(const char* what) { return std::string("test:") + std::to_string(getpid()) + ":" + what; }
 
+std::uint32_t NowMs() {
+  return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                        std::chrono::steady_clock::now().time_since_epoch())
+                                        .count());
+}
+
+int Take() { return plat::sdl::TakeRaiseRequests(NowMs()); }
+
 // Calls TakeRaiseRequests until `wanted` requests have come or two seconds pass; returns how many came.
 int TakeUntil(int wanted) {
   int taken = 0;
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
   while (taken < wanted && std::chrono::steady_clock::now() < deadline) {
-    taken += plat::sdl::TakeRaiseRequests();
+    taken += Take();
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
   return taken;
@@ -48,7 +59,7 @@ TEST(InstanceSockets, ARequestThatFollowsItsConnectionLateIsNotLost) {
   ASSERT_TRUE(plat::sdl::ListenForRaiseRequests(name.c_str()));
   EXPECT_FALSE(plat::sdl::ConnectForRaise(Unique("nobody").c_str()));
   ASSERT_TRUE(plat::sdl::ConnectForRaise(name.c_str()));
-  EXPECT_EQ(plat::sdl::TakeRaiseRequests(), 0);  // accepted, nothing sent yet
+  EXPECT_EQ(Take(), 0);  // accepted, nothing sent yet
   bool sent = false;
   std::chrono::steady_clock::duration waited{};
   std::thread asker([&] {
@@ -60,31 +71,79 @@ TEST(InstanceSockets, ARequestThatFollowsItsConnectionLateIsNotLost) {
   asker.join();
   EXPECT_TRUE(sent);
   EXPECT_LT(waited, std::chrono::seconds(4)) << "the answer did not come";
-  EXPECT_EQ(plat::sdl::TakeRaiseRequests(), 0);
+  EXPECT_EQ(Take(), 0);
   plat::sdl::StopListening();
 }
 
-// More copies at once than the first keeps connections for: the rest wait their turn and all count.
+// A later copy in a process of its own, as in the game (the asking connection is one per process):
+// connects, writes a byte to `ready`, waits for the pipe `go` to close (when given; `goEnd` is its other
+// end), then asks. It ends with status 0 when its request was sent whole.
+pid_t StartCopy(const std::string& name, int ready, int go, int goEnd) {
+  const pid_t pid = fork();
+  if (pid != 0) return pid;
+  close(goEnd);
+  bool asked = plat::sdl::ConnectForRaise(name.c_str());
+  const char byte = 1;
+  asked = write(ready, &byte, 1) == 1 && asked;
+  if (go >= 0) {
+    pollfd closed{go, POLLIN, 0};
+    asked = poll(&closed, 1, 10000) == 1 && asked;
+  }
+  asked = asked && plat::sdl::SendRaiseRequest(5000);
+  _exit(asked ? 0 : 1);
+}
+
+// Reads `count` bytes from `fd` within five seconds; how many came.
+int ReadBytes(int fd, int count) {
+  int got = 0;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (got < count && std::chrono::steady_clock::now() < deadline) {
+    pollfd in{fd, POLLIN, 0};
+    char byte;
+    if (poll(&in, 1, 100) == 1 && read(fd, &byte, 1) == 1) ++got;
+  }
+  return got;
+}
+
+// The copy's exit status, waited for up to ten seconds; a copy still running then is killed (-1).
+int Finish(pid_t pid) {
+  int status = 0;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (waitpid(pid, &status, WNOHANG) == 0) {
+    if (std::chrono::steady_clock::now() >= deadline) {
+      kill(pid, SIGKILL);
+      waitpid(pid, &status, 0);
+      return -1;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Copies started together, all connected at once: three have connected but not yet asked (a copy
+// slow to start), and three more ask meanwhile. The slow ones are kept without keeping the others
+// waiting, and every request counts once sent.
 TEST(InstanceSockets, ManyCopiesAskingAtOnceAreAllHeard) {
   const std::string name = Unique("many");
   ASSERT_TRUE(plat::sdl::ListenForRaiseRequests(name.c_str()));
-  constexpr int kCopies = 6;
-  std::thread askers[kCopies];
-  bool sent[kCopies] = {};
-  for (int i = 0; i < kCopies; ++i) {
-    // Each copy is a process of its own in the game; here each asks in turn on a thread, since the
-    // asking connection is one per process.
-    askers[i] = std::thread([&, i] {
-      static std::mutex one;
-      std::lock_guard<std::mutex> held(one);
-      sent[i] = plat::sdl::ConnectForRaise(name.c_str()) && plat::sdl::SendRaiseRequest(5000);
-    });
-  }
-  EXPECT_EQ(TakeUntil(kCopies), kCopies);
-  for (int i = 0; i < kCopies; ++i) {
-    askers[i].join();
-    EXPECT_TRUE(sent[i]) << i;
-  }
+  int ready[2];
+  int go[2];
+  ASSERT_EQ(pipe(ready), 0);
+  ASSERT_EQ(pipe(go), 0);
+  constexpr int kSlow = 3;
+  constexpr int kQuick = 3;
+  pid_t copies[kSlow + kQuick];
+  for (int i = 0; i < kSlow; ++i) copies[i] = StartCopy(name, ready[1], go[0], go[1]);
+  EXPECT_EQ(ReadBytes(ready[0], kSlow), kSlow) << "the slow copies did not connect";
+  EXPECT_EQ(Take(), 0);  // the slow copies are taken in, nothing asked yet
+  for (int i = kSlow; i < kSlow + kQuick; ++i) copies[i] = StartCopy(name, ready[1], -1, go[1]);
+  EXPECT_EQ(TakeUntil(kQuick), kQuick) << "the copies that asked waited behind the ones that had not";
+  close(go[1]);
+  EXPECT_EQ(TakeUntil(kSlow), kSlow) << "the slow copies were not heard";
+  for (int i = 0; i < kSlow + kQuick; ++i) EXPECT_EQ(Finish(copies[i]), 0) << "copy " << i;
+  close(go[0]);
+  close(ready[0]);
+  close(ready[1]);
   plat::sdl::StopListening();
 }
 

@@ -20,14 +20,31 @@ if [ -z "${TESSIVANE_CHECK_STARTED:-}" ]; then
   export TESSIVANE_CHECK_STARTED window_check_start
 fi
 
+# centiseconds [SECONDS]: the time since the machine started (the kernel's steady clock), or SECONDS
+# ("2", "0.5", "1.25") in the same unit; digits past the hundredths are dropped. Run as $(centiseconds).
+centiseconds() {
+  read -r _now _ </proc/uptime
+  _time=${1:-$_now}
+  _whole=${_time%%.*}
+  _hundredths=00
+  [ "$_whole" = "$_time" ] || _hundredths="${_time#*.}00"
+  _rest=${_hundredths#??}
+  _hundredths=${_hundredths%"$_rest"}
+  # Leading zeros would read as octal.
+  while [ "${_whole#0}" != "$_whole" ]; do _whole=${_whole#0}; done
+  _hundredths=${_hundredths#0}
+  echo $((${_whole:-0} * 100 + ${_hundredths:-0}))
+}
+
 # wait_until SECONDS COMMAND...: runs COMMAND about ten times a second until it succeeds (status 0) or
-# SECONDS have passed on the clock (status 1); a loaded machine tries less often, not for less time.
+# SECONDS (a fraction too) have passed (status 1); a loaded machine tries less often, not for less time.
 wait_until() {
   local _until_end  # its own, when COMMAND waits too (dash and bash know local)
-  _until_end=$(($(date +%s) + $1))
+  _until_end=$(($(centiseconds) + $(centiseconds "$1")))
   shift
   while ! "$@"; do
-    [ "$(date +%s)" -lt "$_until_end" ] || return 1
+    # Past the hundredth the deadline falls in, so never a little short of SECONDS.
+    [ "$(centiseconds)" -le "$_until_end" ] || return 1
     sleep 0.1
   done
 }
@@ -56,8 +73,14 @@ end_started() {
 trap end_started EXIT
 trap 'exit 1' INT TERM HUP
 
-# lock_held: some copy of the game holds the single-instance lock (an abstract unix socket).
-lock_held() { grep -q "@tessivane:$(id -u):mutex:Tessivane:ElMutex" /proc/net/unix; }
+# lock_held [DISPLAY_NAME]: some copy of the game holds the single-instance lock (an abstract unix
+# socket) of a display: the one named (as the game names it: "x11:1", "offscreen"), by default the X
+# display in $DISPLAY (":1", ":1.0" and "unix:1" alike).
+lock_held() {
+  _display=${DISPLAY:-}
+  _display=${_display##*:}
+  grep -q "@tessivane:$(id -u):mutex:Tessivane:ElMutex@${1:-x11:${_display%%.*}}\$" /proc/net/unix
+}
 
 # window_shown: the game's window is mapped; sets $window.
 window_shown() {

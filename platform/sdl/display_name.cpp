@@ -1,0 +1,51 @@
+#include "platform/sdl/display_name.h"
+
+#include <strings.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace plat::sdl {
+namespace {
+
+bool Same(const char* a, const char* b) { return a != nullptr && b != nullptr && strcasecmp(a, b) == 0; }
+
+// "[protocol/]host:number[.screen]": the host (empty for this machine) and the number.
+std::string XDisplayName(const std::string& display) {
+  const std::size_t colon = display.rfind(':');
+  if (colon == std::string::npos) return display;
+  std::string host = display.substr(0, colon);
+  const std::size_t slash = host.find('/');
+  if (slash != std::string::npos) host.erase(0, slash + 1);
+  if (host == "unix" || host == "localhost" || host == "127.0.0.1") host.clear();
+  std::string number = display.substr(colon + 1);
+  number.erase(std::min(number.find('.'), number.size()));
+  return host.empty() ? number : host + ":" + number;
+}
+
+}  // namespace
+
+std::string DisplayName(const char* driver, const char* xDisplay, const char* waylandDisplay) {
+  if (Same(driver, "x11")) return "x11:" + XDisplayName(xDisplay != nullptr ? xDisplay : "");
+  if (Same(driver, "wayland")) {
+    return std::string("wayland:") + (waylandDisplay != nullptr && *waylandDisplay ? waylandDisplay : "wayland-0");
+  }
+  return driver != nullptr ? driver : "";
+}
+
+bool ShowsNothing(const char* driver) { return Same(driver, "offscreen") || Same(driver, "dummy"); }
+
+bool AskedFor(const char* driver, const char* asked) {
+  if (driver == nullptr || asked == nullptr) return false;
+  const std::size_t length = std::strlen(driver);
+  for (const char* p = asked; *p != '\0';) {
+    const char* end = std::strchr(p, ',');
+    const std::size_t n = end != nullptr ? static_cast<std::size_t>(end - p) : std::strlen(p);
+    if (n == length && strncasecmp(p, driver, n) == 0) return true;
+    if (end == nullptr) break;
+    p = end + 1;
+  }
+  return false;
+}
+
+}  // namespace plat::sdl

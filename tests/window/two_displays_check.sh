@@ -1,0 +1,49 @@
+#!/bin/sh
+# One copy of the game per display: a copy showing on one X display does not turn away a start on
+# another, which shows its own window there; a second start on a display that has a copy (DISPLAY
+# written another way) ends with status 0 and leaves both copies running.
+#   two_displays_check.sh PROGRAM WORKDIR
+set -u
+needs="xvfb-run Xvfb xdotool"
+. "$(dirname "$0")/window_check_start.sh"
+program="$1"
+work="$2"
+mkdir -p "$work"
+rm -f "$work/second-display"
+xvfb-run -a -s "-screen 0 800x600x24" sh -c '
+  program="$1"; work="$2"
+  . "$window_check_start"
+  fail() { echo "$1"; exit 1; }
+  first="$DISPLAY"
+  # A second X server on a free display; it writes its number once it listens.
+  Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/second-display" 2>"$work/xvfb.log" &
+  started $!
+  listens() { [ -s "$work/second-display" ]; }
+  wait_until 15 listens || fail "the second X server did not start: $(cat "$work/xvfb.log")"
+  second=":$(head -n 1 "$work/second-display")"
+  echo "displays $first and $second"
+
+  SDL_AUDIODRIVER=dummy "$program" 2>"$work/first.log" &
+  one=$!
+  started "$one"
+  wait_until 15 lock_held || fail "the copy on $first did not take its lock"
+  wait_until 15 window_shown || fail "no window on $first"
+
+  DISPLAY="$second" SDL_AUDIODRIVER=dummy "$program" 2>"$work/second.log" &
+  two=$!
+  started "$two"
+  on_second() { DISPLAY="$second" window_shown || gone "$two"; }
+  wait_until 15 on_second
+  alive "$two" || fail "the start on $second ended with no window: $(cat "$work/second.log")"
+  DISPLAY="$second" wait_until 15 lock_held || fail "the copy on $second did not take its lock"
+
+  # The same display written another way: found, and the start ends.
+  DISPLAY="unix$second.0" SDL_AUDIODRIVER=dummy "$program" 2>"$work/third.log" &
+  three=$!
+  started "$three"
+  wait_until 10 gone "$three" || fail "a second start on $second (as unix$second.0) did not end"
+  wait "$three"; status=$?
+  [ "$status" -eq 0 ] || fail "the second start on $second ended with status $status"
+  alive "$one" && alive "$two" || fail "a copy ended"
+  echo "a copy on each display; a second start on $second ended with status 0"
+' sh "$program" "$work" || exit 1
