@@ -17,7 +17,9 @@ std::string XDisplayName(const std::string& display) {
   std::string host = display.substr(0, colon);
   const std::size_t slash = host.find('/');
   if (slash != std::string::npos) host.erase(0, slash + 1);
-  if (host == "unix" || host == "localhost" || host == "127.0.0.1") host.clear();
+  // "unix" is this machine's own socket. A display over TCP on localhost is another one: an ssh
+  // session forwards the remote desktop's display as localhost:10 beside the machine's own :10.
+  if (host == "unix") host.clear();
   std::string number = display.substr(colon + 1);
   number.erase(std::min(number.find('.'), number.size()));
   return host.empty() ? number : host + ":" + number;
