@@ -18,6 +18,7 @@ namespace {
 constexpr int kPendingSlots = 4;
 // A connection that has sent nothing for this long is given up (a copy that hung or died half-way).
 constexpr std::uint32_t kPendingLifeMs = 5000;
+constexpr int kConnectRetryMs = 10;
 constexpr char kRequest[] = "raise\n";
 constexpr char kAnswer[] = "shown\n";
 
@@ -133,13 +134,20 @@ int TakeRaiseRequests(std::uint32_t nowMs) {
   return requests;
 }
 
-bool ConnectForRaise(const char* name) {
+bool ConnectForRaise(const char* name, int waitMs) {
   Sockets& k = K();
-  const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
   if (fd < 0) return false;
   sockaddr_un address;
   const socklen_t length = Address(name, address);
-  if (connect(fd, reinterpret_cast<sockaddr*>(&address), length) != 0) {
+  // A first copy that has stopped taking requests lets its listening queue fill up; the connection
+  // is then tried again every 10 ms until waitMs have passed, never waited on for ever.
+  int result = connect(fd, reinterpret_cast<sockaddr*>(&address), length);
+  for (int waited = 0; result != 0 && errno == EAGAIN && waited < waitMs; waited += kConnectRetryMs) {
+    poll(nullptr, 0, kConnectRetryMs);
+    result = connect(fd, reinterpret_cast<sockaddr*>(&address), length);
+  }
+  if (result != 0) {
     close(fd);
     return false;
   }

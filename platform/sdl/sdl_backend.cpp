@@ -246,7 +246,7 @@ int CreateMutex(const char* name, bool& alreadyExists) {
 void ReleaseMutex(int handle) { sdl::DropInstanceLock(handle - 1); }
 
 bool FindForeignWindow(const char* className, const char* title) {
-  return sdl::ConnectForRaise(WindowSocketName(className, title).c_str());
+  return sdl::ConnectForRaise(WindowSocketName(className, title).c_str(), 2000);
 }
 
 // The first copy answers once its main loop has taken the request (at least ten times a second,

@@ -57,8 +57,8 @@ TEST(InstanceSockets, TheLockIsHeldByOneCopyUntilItLetsGo) {
 TEST(InstanceSockets, ARequestThatFollowsItsConnectionLateIsNotLost) {
   const std::string name = Unique("raise");
   ASSERT_TRUE(plat::sdl::ListenForRaiseRequests(name.c_str()));
-  EXPECT_FALSE(plat::sdl::ConnectForRaise(Unique("nobody").c_str()));
-  ASSERT_TRUE(plat::sdl::ConnectForRaise(name.c_str()));
+  EXPECT_FALSE(plat::sdl::ConnectForRaise(Unique("nobody").c_str(), 2000));
+  ASSERT_TRUE(plat::sdl::ConnectForRaise(name.c_str(), 2000));
   EXPECT_EQ(Take(), 0);  // accepted, nothing sent yet
   bool sent = false;
   std::chrono::steady_clock::duration waited{};
@@ -82,7 +82,7 @@ pid_t StartCopy(const std::string& name, int ready, int go, int goEnd) {
   const pid_t pid = fork();
   if (pid != 0) return pid;
   close(goEnd);
-  bool asked = plat::sdl::ConnectForRaise(name.c_str());
+  bool asked = plat::sdl::ConnectForRaise(name.c_str(), 2000);
   const char byte = 1;
   asked = write(ready, &byte, 1) == 1 && asked;
   if (go >= 0) {
@@ -144,6 +144,36 @@ TEST(InstanceSockets, ManyCopiesAskingAtOnceAreAllHeard) {
   close(go[0]);
   close(ready[0]);
   close(ready[1]);
+  plat::sdl::StopListening();
+}
+
+// A first copy that hangs takes no more requests, and its listening queue fills up with the copies
+// started meanwhile: a later copy gives up after its wait instead of waiting for ever. Each copy runs
+// in a process of its own, so one that waits for ever is seen (and killed) instead of hanging the test.
+TEST(InstanceSockets, ACopyGivesUpOnAFirstCopyThatTakesNoRequests) {
+  const std::string name = Unique("hung");
+  ASSERT_TRUE(plat::sdl::ListenForRaiseRequests(name.c_str()));
+  // More copies than the queue holds; none is taken in.
+  constexpr int kCopies = 12;
+  pid_t copies[kCopies];
+  for (pid_t& copy : copies) {
+    copy = fork();
+    if (copy == 0) {
+      const auto start = std::chrono::steady_clock::now();
+      const bool connected = plat::sdl::ConnectForRaise(name.c_str(), 300);
+      const bool sent = connected && plat::sdl::SendRaiseRequest(300);
+      const auto waited = std::chrono::steady_clock::now() - start;
+      // 0: asked (and was left unanswered); 1: gave up on the full queue; 2: waited too long.
+      _exit(waited > std::chrono::seconds(3) ? 2 : (sent ? 0 : 1));
+    }
+  }
+  int gaveUp = 0;
+  for (int i = 0; i < kCopies; ++i) {
+    const int status = Finish(copies[i]);
+    EXPECT_TRUE(status == 0 || status == 1) << "copy " << i << " ended with " << status;
+    gaveUp += status == 1;
+  }
+  EXPECT_GT(gaveUp, 0) << "the queue never filled: the check proves nothing";
   plat::sdl::StopListening();
 }
 
