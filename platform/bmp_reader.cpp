@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "platform/regular_file.h"
+
 namespace plat {
 namespace {
 
@@ -130,7 +132,7 @@ bool ReadBmpMemory(const std::uint8_t* data, std::size_t size, BmpImage& out) {
 bool ReadBmpFile(const char* path, BmpImage& out) {
   out = BmpImage{};
   if (path == nullptr) return false;
-  std::FILE* f = std::fopen(path, "rb");
+  std::FILE* f = OpenRegularFile(path);
   if (f == nullptr) return false;
   std::vector<std::uint8_t> bytes;
   std::uint8_t chunk[65536];

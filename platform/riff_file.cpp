@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+#include "platform/regular_file.h"
+
 namespace plat {
 
 struct MmioFile {
@@ -53,7 +55,7 @@ long NextChunk(const MmioChunk& chunk) {
 
 MmioFile* MmioOpen(const char* path, unsigned) {
   if (path == nullptr) return nullptr;
-  std::FILE* stream = std::fopen(path, "rb");
+  std::FILE* stream = OpenRegularFile(path);
   if (stream == nullptr) return nullptr;
   long size = -1;
   if (std::fseek(stream, 0, SEEK_END) == 0) size = std::ftell(stream);

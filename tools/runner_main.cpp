@@ -90,30 +90,27 @@ void WriteDumps(RunnerState& state, int frame) {
 // The longest run the runner takes: 46 hours of play.
 constexpr long long kMaxFrames = 10000000;
 
-// A whole number from `least` to kMaxFrames, digits only.
-bool ParseFrameNumber(const std::string& text, long long least, int& out) {
-  if (text.empty() || text.size() > 9) return false;
+// The largest seed the random numbers take: an unsigned 32-bit value.
+constexpr long long kMaxSeed = 4294967295LL;
+
+// A whole number from `least` to `most` (at most kMaxSeed), digits only.
+bool ParseWholeNumber(const std::string& text, long long least, long long most, long long& out) {
+  if (text.empty()) return false;
   long long value = 0;
   for (const char c : text) {
     if (c < '0' || c > '9') return false;
     value = value * 10 + (c - '0');
+    if (value > most) return false;  // stops long before the sum could overflow
   }
-  if (value < least || value > kMaxFrames) return false;
-  out = static_cast<int>(value);
+  if (value < least) return false;
+  out = value;
   return true;
 }
 
-// The calendar time that seeds the game: a whole number from 0 to the largest seed the random
-// numbers take (an unsigned 32-bit value), digits only.
-bool ParseSeed(const std::string& text, long long& out) {
-  if (text.empty() || text.size() > 10) return false;
+bool ParseFrameNumber(const std::string& text, long long least, int& out) {
   long long value = 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return false;
-    value = value * 10 + (c - '0');
-  }
-  if (value > 4294967295LL) return false;
-  out = value;
+  if (!ParseWholeNumber(text, least, kMaxFrames, value)) return false;
+  out = static_cast<int>(value);
   return true;
 }
 
@@ -143,7 +140,8 @@ void OnFrameDone(int frame, void* user) {
   state.lastFrame = frame;
   if (state.trace != nullptr) WriteTraceLine(state, frame);
   // The trace line has listed this frame's music commands; without a trace nothing reads them. Either
-  // way the host's log is emptied every frame, so it holds one frame's commands at most.
+  // way the host's log is emptied here, every frame and nowhere else, so it holds one frame's commands
+  // at most and the next line lists the next frame's.
   plat::headless::ClearMciCommands();
   WriteShots(state, frame);
   WriteDumps(state, frame);
@@ -185,8 +183,8 @@ int main(int argc, char** argv) {
     } else if (arg == "--script" && hasValue) {
       scriptPath = argv[++i];
     } else if (arg == "--seed" && hasValue) {
-      if (!ParseSeed(argv[++i], seed)) {
-        std::fprintf(stderr, "runner: --seed wants a whole number from 0 to 4294967295, got '%s'\n", argv[i]);
+      if (!ParseWholeNumber(argv[++i], 0, kMaxSeed, seed)) {
+        std::fprintf(stderr, "runner: --seed wants a whole number from 0 to %lld, got '%s'\n", kMaxSeed, argv[i]);
         return Usage(argv[0]);
       }
     } else if (arg == "--trace" && hasValue) {

@@ -117,7 +117,8 @@ const FloatField kFloatFields[] = {
 };
 
 // What the game asked to hear since the last trace line: sound ids in the order played, and the
-// music command strings (the host's log, without the results it notes, cleared once listed).
+// music command strings (the host's log, without the results it notes; the runner empties it after
+// every frame).
 std::vector<int> soundsPlayed;
 
 void OnSoundPlayed(int soundId) { soundsPlayed.push_back(soundId); }
@@ -136,7 +137,6 @@ void WriteSoundsAndMusic(JsonWriter& json) {
     json.Value(command);
   }
   json.EndArray();
-  plat::headless::ClearMciCommands();
 }
 
 }  // namespace

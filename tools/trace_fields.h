@@ -8,8 +8,9 @@ namespace runner {
 // Starts listening to what the game plays, for the lines that follow (the music commands sent
 // before are dropped).
 void StartTrace();
-// Appends one JSON object (no newline) describing the frame that just finished, with the sounds and
-// music commands since the previous line; it clears the host's music-command log of those it lists.
+// Appends one JSON object (no newline) describing the frame that just finished, with the sounds played
+// since the previous line and the music commands in the host's log, which the caller empties after
+// each frame.
 void AppendTraceLine(std::string& out, int frame);
 
 }  // namespace runner

@@ -23,6 +23,7 @@
 #include "platform/mci.h"
 #include "platform/midi_file.h"
 #include "platform/midi_sequencer.h"
+#include "platform/regular_file.h"
 #include "platform/sound_device.h"
 #include "platform/window_system.h"
 
@@ -238,7 +239,7 @@ void Notify(WindowHandle window, WParam code) {
 }
 
 bool ReadMidiFile(const char* path, std::vector<std::uint8_t>& out) {
-  std::FILE* f = std::fopen(path, "rb");
+  std::FILE* f = OpenRegularFile(path);
   if (f == nullptr) return false;
   out.clear();
   std::uint8_t block[4096];
@@ -418,7 +419,7 @@ void Start() {
   for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG}) {
     fluid_set_log_function(level, QuietLog, nullptr);  // a bad file is our refusal, not a message
   }
-  std::FILE* probe = std::fopen(s.soundFontPath.c_str(), "rb");
+  std::FILE* probe = OpenRegularFile(s.soundFontPath.c_str());
   if (probe == nullptr) {
     s.synthState.store(kFailed);
     return;

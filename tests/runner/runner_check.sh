@@ -1,6 +1,8 @@
 #!/bin/sh
 # The headless runner from the outside: every option it cannot honour is refused with a message and a
-# non-zero status, every file it cannot write fails the run with a message naming it, and a damaged stage tune in the asset tree leaves a game that plays all its frames.
+# non-zero status, every file it cannot write fails the run with a message naming it, and a damaged
+# stage tune in the asset tree leaves a game that plays all its frames, its trace listing each music
+# command on the line of the frame that sent it.
 #   runner_check.sh RUNNER ASSET_DIR WORKDIR
 set -u
 runner="$1"
@@ -55,6 +57,8 @@ expect 2 "$work/no-assets" "missing asset folder" --frames 2 --assets "$work/no-
 printf 'x' >"$work/a-file"
 expect 2 "$work/a-file" "asset folder that is a file" --frames 2 --assets "$work/a-file"
 expect 1 "/dev/full" "trace to a full disk" --frames 5 --trace /dev/full
+# One frame's line waits in the trace's buffer until the file closes: only the close can fail.
+expect 1 "/dev/full" "one-frame trace to a full disk, lost at its close" --frames 1 --trace /dev/full
 expect 1 "/dev/full" "picture to a full disk" --frames 5 --shot 3:/dev/full
 expect 1 "/dev/full" "dump to a full disk" --frames 5 --dump 3:/dev/full
 expect 1 "/dev/full" "sound to a full disk" --frames 5 --audio /dev/full
@@ -96,4 +100,8 @@ if [ "$status" -ne 0 ] || [ "$frames" -ne 900 ]; then
 fi
 if [ -s "$work/damaged.err" ]; then echo "damaged tune: stderr says:"; head -5 "$work/damaged.err"; failed=1; fi
 grep -q '"scene":2' "$work/damaged.trace" || { echo "damaged tune: stage 1 never began"; failed=1; }
+# Each frame's line lists the music commands of that frame alone: the tune is opened once, so its open
+# is on one line only.
+opens=$(grep -c '"music":\["open ' "$work/damaged.trace")
+[ "$opens" -eq 1 ] || { echo "damaged tune: the tune's open is listed on $opens lines, not 1"; failed=1; }
 exit "$failed"
