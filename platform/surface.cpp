@@ -30,6 +30,7 @@ struct Registry {
   std::vector<Surface*> live;
   Surface* primary = nullptr;
   ShowHook show = nullptr;
+  bool primaryHoldsShown = false;  // the primary's memory is the picture last shown from it
 };
 Registry& R() {
   static Registry registry;
@@ -39,6 +40,7 @@ Registry& R() {
 void ShowIfPrimary(const Surface* surface) {
   if (surface != nullptr && surface == R().primary && R().show != nullptr) {
     R().show(surface->memory.get(), surface->width, surface->height, surface->pitchPixels, surface->format);
+    R().primaryHoldsShown = true;
   }
 }
 
@@ -262,6 +264,7 @@ std::int32_t Restore(Surface* surface) {
     std::fill_n(surface->memory.get(), static_cast<std::size_t>(surface->pitchPixels) * surface->height, 0);
     surface->lost = false;
     surface->locked = false;
+    if (surface == R().primary) R().primaryHoldsShown = false;
   }
   return DD_OK;
 }
@@ -280,6 +283,15 @@ const std::uint16_t* PeekPixels(const Surface* surface, int& pitchPixels) {
 void SetPrimarySurface(Surface* primary, ShowHook show) {
   R().primary = primary;
   R().show = show;
+  R().primaryHoldsShown = false;
+}
+
+// Being lost only marks a surface: its memory goes when it is restored.
+void ShowPrimaryAgain() {
+  const Surface* p = R().primary;
+  if (p != nullptr && R().show != nullptr && R().primaryHoldsShown) {
+    R().show(p->memory.get(), p->width, p->height, p->pitchPixels, p->format);
+  }
 }
 
 namespace {

@@ -112,6 +112,10 @@ const std::uint16_t* PeekPixels(const Surface* surface, int& pitchPixels);
 using ShowHook = void (*)(const std::uint16_t* pixels, int width, int height, int pitchPixels,
                           const PixelFormat& format);
 void SetPrimarySurface(Surface* primary, ShowHook show);
+// The picture last shown from the primary shown once more, as it was (the window lost it: shown again,
+// resized, uncovered): a lost primary still holds it until restored. Nothing when no picture was shown
+// since the primary was made or restored.
+void ShowPrimaryAgain();
 
 // Colour conversion between a surface's pixels and 0x00RRGGBB, the way the text and bitmap layer
 // sees it: a channel keeps its top bits when stored and repeats them when read back.

@@ -92,7 +92,12 @@ void PostWindowEvent(const SDL_WindowEvent& e) {
       detail::PostNative(WM_MOVE, 0, 0);
       break;
     case SDL_WINDOWEVENT_ENTER: detail::PostNative(WM_SETCURSOR, 0, 0); break;
-    // Uncovered: a paused game draws nothing, so the last picture goes up again at once.
+    // The window lost its picture: shown again (SDL announces a change of size first and makes the
+    // window a new, empty surface), out of the minimised state, resized or uncovered. A paused game
+    // draws nothing, so the last picture goes up again at once.
+    case SDL_WINDOWEVENT_SHOWN:
+    case SDL_WINDOWEVENT_RESTORED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
     case SDL_WINDOWEVENT_EXPOSED: sdl::RepaintWindow(); break;
     default: break;
   }

@@ -52,8 +52,8 @@ bool FetchSurface(Presenter& p) {
 
 // The whole surface, bars included (measured: no slower than the picture's rectangle alone), as big
 // as it was when fetched; SDL clips it to the window, which may have shrunk since. SDL refuses a
-// surface that went stale meanwhile; the next present fetches a new one. Returns when the server has
-// read the surface.
+// surface that went stale meanwhile; the next present, or the repaint that the change of size brings,
+// fetches a new one. Returns when the server has read the surface.
 void Put(Presenter& p) {
   const SDL_Rect all{0, 0, p.target.width, p.target.height};
   SDL_UpdateWindowSurfaceRects(p.window, &all, 1);
@@ -91,11 +91,6 @@ bool PresentOnSurface(const std::uint16_t* pixels, int width, int height, int pi
   Put(p);
   if (times != nullptr) *times = PresentTimes{Ms(start, converted), Ms(converted, Clock::now())};
   return true;
-}
-
-void RepaintSurface() {
-  Presenter& p = P();
-  if (p.running) Put(p);
 }
 
 bool ReadSurfacePicture(std::uint32_t* argb) {

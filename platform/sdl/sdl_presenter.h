@@ -22,9 +22,6 @@ struct PresentTimes {
 };
 // A 5-6-5 picture of the started size; false when it cannot be shown (no surface, other size).
 bool PresentOnSurface(const std::uint16_t* pixels, int width, int height, int pitchPixels, PresentTimes* times);
-// Puts the surface on the screen again as it stands, the last picture with its bars: the window was
-// uncovered. A surface that went stale (the window changed size) is left for the next present.
-void RepaintSurface();
 // The shown picture as 0xFFRRGGBB words, when the window is the picture's size.
 bool ReadSurfacePicture(std::uint32_t* argb);
 

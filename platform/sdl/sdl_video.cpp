@@ -129,17 +129,11 @@ bool PresentPicture(const std::uint16_t* pixels, int width, int height, int pitc
   return PresentThroughRenderer(v, pixels, width, height, pitchPixels, waitVerticalBlank, times);
 }
 
-// The texture still holds the last picture.
-void RepaintWindow() {
-  Video& v = V();
-  if (SurfacePresenterRunning()) {
-    RepaintSurface();
-  } else if (v.renderer != nullptr && v.texture != nullptr) {
-    SDL_RenderClear(v.renderer);
-    SDL_RenderCopy(v.renderer, v.texture, nullptr, nullptr);
-    SDL_RenderPresent(v.renderer);
-  }
-}
+// The game's primary surface still holds the picture last presented from it, wipe step and all, while
+// a paused game draws nothing (being lost on the focus loss only marks it), and it goes up through the
+// present of either path: a window surface that SDL made anew is fetched and gets its bars, the
+// renderer's texture is filled again.
+void RepaintWindow() { plat::ShowPrimaryAgain(); }
 
 bool ReadShownPicture(std::uint32_t* argb) {
   Video& v = V();

@@ -28,7 +28,8 @@ PresentPath AttachedPath();
 // the window surface has no such wait.
 bool PresentPicture(const std::uint16_t* pixels, int width, int height, int pitchPixels, bool waitVerticalBlank,
                     PresentTimes* times);
-// The window was uncovered: its last picture is shown again as it was, bars included.
+// The window lost its picture (shown again, restored, resized, uncovered): the last presented picture
+// goes up again as it was, bars included.
 void RepaintWindow();
 // The last shown picture as 0xAARRGGBB words (width x height), read back from what was shown.
 bool ReadShownPicture(std::uint32_t* argb);

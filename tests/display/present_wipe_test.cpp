@@ -115,5 +115,39 @@ TEST_F(PresentWipe, ANewWipeReplacesARunningOne) {
   EXPECT_EQ(ScreenTransition.direction, 0);
 }
 
+// The window asks for its picture again (shown, restored, uncovered) while a paused game presents
+// nothing: the last present goes up once more as it was shown, wipe step included, not what was drawn
+// since, and still so once the display's surfaces are lost; a restore blanks the memory, and nothing goes
+// up again until the next present.
+TEST_F(PresentWipe, TheLastPresentGoesUpAgainUntilTheSurfacesAreRestored) {
+  const int fresh = plat::headless::PresentCount();
+  plat::ShowPrimaryAgain();
+  EXPECT_EQ(plat::headless::PresentCount(), fresh) << "nothing was presented yet";
+  elDraw::SetClipRect(220, 0, 580, 600);
+  std::srand(7);
+  StartWipe(26);
+  elDraw::ClearBackBuffer();
+  for (int i = 0; i < 10; ++i) elDraw::Present();
+  const std::vector<std::uint16_t> presented = Shown();
+  ASSERT_NE(std::count(presented.begin(), presented.end(), 0), static_cast<long>(presented.size()));
+  Fill(elDraw::Display.backBuffer, 0x07E0);  // the next frame begins
+  const int before = plat::headless::PresentCount();
+  plat::ShowPrimaryAgain();
+  EXPECT_EQ(plat::headless::PresentCount(), before + 1);
+  EXPECT_TRUE(Shown() == presented);
+  plat::headless::MarkSurfacesLost();
+  plat::ShowPrimaryAgain();
+  EXPECT_EQ(plat::headless::PresentCount(), before + 2);
+  EXPECT_TRUE(Shown() == presented) << "a lost surface keeps its memory until it is restored";
+  elDraw::RestoreAll();
+  plat::ShowPrimaryAgain();
+  EXPECT_EQ(plat::headless::PresentCount(), before + 2);
+  Fill(elDraw::Display.backBuffer, 0x07E0);
+  elDraw::Present();
+  plat::ShowPrimaryAgain();
+  EXPECT_EQ(plat::headless::PresentCount(), before + 4);
+  EXPECT_EQ(Shown()[300 * 800 + 100], 0x07E0);  // beside the play field, where the wipe does not reach
+}
+
 }  // namespace
 }  // namespace display_test

@@ -6,13 +6,19 @@
 // (left top right bottom, the last two just past it), to see where the game's picture lies; or, with
 // --cover, a window of its own mapped over the whole display until it shows, then taken away, and how
 // many pixels still differ from the picture taken before it once the display is back to that picture,
-// or when SECONDS have passed (status 3 then).
+// or when SECONDS have passed (status 3 then); or, with --around, the same around a command of the
+// check's own (the game's window hidden and brought back): the picture taken before it, the command
+// run to its end (status 1 when it fails), then how many pixels differ once the display is back to
+// that picture, or when SECONDS have passed since the command ended (status 3 then), and the
+// milliseconds that took.
 //   screen_grab FIRST.png SECOND.png MILLISECONDS
 //   screen_grab --bright PICTURE.png LEFT TOP RIGHT BOTTOM
 //   screen_grab --extent PICTURE.png
 //   screen_grab --cover BEFORE.png COVERED.png AFTER.png SECONDS
+//   screen_grab --around BEFORE.png AFTER.png SECONDS COMMAND [ARGUMENT...]
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -43,13 +49,18 @@ bool Grab(Display* display, Picture& out) {
   out.width = attributes.width;
   out.height = attributes.height;
   out.rgb.resize(static_cast<std::size_t>(out.width) * out.height * 3);
+  // Each channel scaled to 0..255, whatever its width (a 16-bit display has 5 and 6).
+  const auto level = [](unsigned long pixel, unsigned long mask) {
+    const unsigned long top = mask >> __builtin_ctzl(mask);
+    return static_cast<unsigned char>(((pixel & mask) >> __builtin_ctzl(mask)) * 255 / top);
+  };
   unsigned char* p = out.rgb.data();
   for (int y = 0; y < out.height; ++y) {
     for (int x = 0; x < out.width; ++x) {
       const unsigned long pixel = XGetPixel(image, x, y);
-      *p++ = static_cast<unsigned char>((pixel & image->red_mask) >> __builtin_ctzl(image->red_mask));
-      *p++ = static_cast<unsigned char>((pixel & image->green_mask) >> __builtin_ctzl(image->green_mask));
-      *p++ = static_cast<unsigned char>((pixel & image->blue_mask) >> __builtin_ctzl(image->blue_mask));
+      *p++ = level(pixel, image->red_mask);
+      *p++ = level(pixel, image->green_mask);
+      *p++ = level(pixel, image->blue_mask);
     }
   }
   XDestroyImage(image);
@@ -149,11 +160,39 @@ int Cover(Display* display, char** argv) {
   return back ? 0 : 3;
 }
 
+bool RunToEnd(char** command) {
+  const pid_t child = fork();
+  if (child < 0) return false;
+  if (child == 0) {
+    execvp(command[0], command);
+    _exit(127);
+  }
+  int status = 0;
+  return waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+int Around(Display* display, char** argv) {
+  Picture before, after;
+  if (!Grab(display, before) || !WritePng(argv[2], before)) return 1;
+  if (!RunToEnd(argv + 5)) {
+    std::fprintf(stderr, "screen_grab: %s failed\n", argv[5]);
+    return 1;
+  }
+  const auto start = std::chrono::steady_clock::now();
+  const bool back = GrabUntil(display, after, std::atof(argv[4]), [&before](const Picture& p) { return Differing(before, p) == 0; });
+  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+  WritePng(argv[3], after);
+  std::printf("%ld %lld\n", Differing(before, after), static_cast<long long>(ms.count()));
+  return back ? 0 : 3;
+}
+
 int main(int argc, char** argv) {
-  if (argc == 6 && std::strcmp(argv[1], "--cover") == 0) {
+  const bool cover = argc == 6 && std::strcmp(argv[1], "--cover") == 0;
+  const bool around = argc >= 6 && std::strcmp(argv[1], "--around") == 0;
+  if (cover || around) {
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr) return 1;
-    const int status = Cover(display, argv);
+    const int status = cover ? Cover(display, argv) : Around(display, argv);
     XCloseDisplay(display);
     return status;
   }
@@ -163,7 +202,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: screen_grab FIRST.png SECOND.png MILLISECONDS\n"
                          "       screen_grab --bright PICTURE.png LEFT TOP RIGHT BOTTOM\n"
                          "       screen_grab --extent PICTURE.png\n"
-                         "       screen_grab --cover BEFORE.png COVERED.png AFTER.png SECONDS\n");
+                         "       screen_grab --cover BEFORE.png COVERED.png AFTER.png SECONDS\n"
+                         "       screen_grab --around BEFORE.png AFTER.png SECONDS COMMAND [ARGUMENT...]\n");
     return 2;
   }
   Display* display = XOpenDisplay(nullptr);
