@@ -1,7 +1,8 @@
 #!/bin/sh
 # One copy of the game per display: a copy showing on one X display does not turn away a start on
 # another, which shows its own window there; a second start on a display that has a copy (DISPLAY
-# written another way) ends with status 0 and leaves both copies running.
+# written another way) brings back that copy's hidden window, not the other's, ends with status 0 and
+# leaves both copies running.
 #   two_displays_check.sh PROGRAM WORKDIR
 set -u
 needs="xvfb-run Xvfb xdotool"
@@ -37,13 +38,23 @@ xvfb-run -a -s "-screen 0 800x600x24" sh -c '
   alive "$two" || fail "the start on $second ended with no window: $(cat "$work/second.log")"
   DISPLAY="$second" wait_until 15 lock_held || fail "the copy on $second did not take its lock"
 
-  # The same display written another way: found, and the start ends.
+  # Both windows hidden; a start on $second, DISPLAY written another way, finds the copy there, brings
+  # back its window and ends; the copy on $first is not asked.
+  window_shown; first_window="$window"
+  DISPLAY="$second" window_shown; second_window="$window"
+  xdotool windowunmap "$first_window"
+  DISPLAY="$second" xdotool windowunmap "$second_window"
+  hidden() { ! window_shown; }
+  wait_until 5 hidden || fail "the window on $first stays shown"
+  DISPLAY="$second" wait_until 5 hidden || fail "the window on $second stays shown"
   DISPLAY="unix$second.0" SDL_AUDIODRIVER=dummy "$program" 2>"$work/third.log" &
   three=$!
   started "$three"
   wait_until 10 gone "$three" || fail "a second start on $second (as unix$second.0) did not end"
   wait "$three"; status=$?
   [ "$status" -eq 0 ] || fail "the second start on $second ended with status $status"
+  DISPLAY="$second" wait_until 5 window_shown || fail "the start on $second did not bring back the copy there"
+  ! window_shown || fail "the start on $second brought back the copy on $first"
   alive "$one" && alive "$two" || fail "a copy ended"
   echo "a copy on each display; a second start on $second ended with status 0"
 ' sh "$program" "$work" || exit 1
