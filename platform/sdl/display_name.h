@@ -9,8 +9,8 @@ namespace plat::sdl {
 // driver: the video driver SDL runs ("x11", "wayland", ...); xDisplay and waylandDisplay: the
 // DISPLAY and WAYLAND_DISPLAY of the environment (null when unset). An X display is named by its host
 // and number whatever the form: ":1", ":1.0" and "unix:1" are all "x11:1"; display 1 reached over TCP
-// ("localhost:1", "far:1") is "x11:localhost:1" or "x11:far:1". A Wayland display by its socket ("wayland:wayland-0" when unset);
-// any other driver by its own name.
+// ("localhost:1", "far:1") is "x11:localhost:1" or "x11:far:1". A Wayland display by its socket
+// ("wayland:wayland-0" when unset); any other driver by its own name.
 std::string DisplayName(const char* driver, const char* xDisplay, const char* waylandDisplay);
 
 // The drivers that make no visible window (SDL falls back to one of them when no display opens).

@@ -26,6 +26,7 @@ struct SdlState {
   std::string display;        // the display the window shows on (display_name.h)
   SDL_Window* window = nullptr;
   bool fullScreen = false;  // made to cover the desktop; brought back that way
+  bool repaintDue = false;  // the window lost its picture in the events taken so far
 };
 
 SdlState& S() {
@@ -98,9 +99,18 @@ void PostWindowEvent(const SDL_WindowEvent& e) {
     case SDL_WINDOWEVENT_SHOWN:
     case SDL_WINDOWEVENT_RESTORED:
     case SDL_WINDOWEVENT_SIZE_CHANGED:
-    case SDL_WINDOWEVENT_EXPOSED: sdl::RepaintWindow(); break;
+    case SDL_WINDOWEVENT_EXPOSED: S().repaintDue = true; break;
     default: break;
   }
+}
+
+// Once every waiting event is taken (each pass of the main loop, and of its wait while inactive,
+// drains them here): a window coming back brings several (a change of size, shown, restored,
+// exposed), and one repaint, on the surface as it is after them all, answers them.
+void RepaintIfDue() {
+  if (!S().repaintDue) return;
+  S().repaintDue = false;
+  sdl::RepaintWindow();
 }
 
 void PostEvent(const SDL_Event& e) {
@@ -204,6 +214,7 @@ void PumpEvents(bool wait) {
     if (SDL_WaitEventTimeout(&e, 100) == 1) PostEvent(e);
   }
   while (SDL_PollEvent(&e) == 1) PostEvent(e);
+  RepaintIfDue();
 }
 
 std::int64_t CounterFrequency() { return static_cast<std::int64_t>(SDL_GetPerformanceFrequency()); }
