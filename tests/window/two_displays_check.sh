@@ -16,12 +16,30 @@ xvfb-run -a -s "-screen 0 800x600x24" sh -c '
   . "$window_check_start"
   fail() { echo "$1"; exit 1; }
   first="$DISPLAY"
-  # A second X server on a free display; it writes its number once it listens.
-  Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/second-display" 2>"$work/xvfb.log" &
-  started $!
-  listens() { [ -s "$work/second-display" ]; }
-  wait_until 15 listens || fail "the second X server did not start: $(cat "$work/xvfb.log")"
-  second=":$(head -n 1 "$work/second-display")"
+  # A second X server, on a display number that no lock file claims (as xvfb-run picks one) and with a
+  # screen size of its own: a plain X client must reach this very server there before the game is
+  # started on it. A number whose server does not come up, or whose socket turns out to reach another
+  # server, is given up for the next.
+  size_reached() { [ "$(DISPLAY=":$1" xdotool getdisplaygeometry 2>/dev/null)" = "1024 768" ]; }
+  settled() { size_reached "$1" || gone "$2"; }
+  second=""
+  number=200
+  while [ -z "$second" ] && [ "$number" -lt 220 ]; do
+    if [ ! -e "/tmp/.X$number-lock" ] && [ ! -e "/tmp/.X11-unix/X$number" ]; then
+      Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp 2>"$work/xvfb.log" &
+      xvfb=$!
+      started "$xvfb"
+      wait_until 15 settled "$number" "$xvfb"
+      if alive "$xvfb" && size_reached "$number"; then
+        second=":$number"
+      else
+        echo "display :$number given up: $(tail -n 3 "$work/xvfb.log")"
+        kill "$xvfb" 2>/dev/null
+      fi
+    fi
+    number=$((number + 1))
+  done
+  [ -n "$second" ] || fail "no second X server could be started"
   echo "displays $first and $second"
 
   SDL_AUDIODRIVER=dummy "$program" 2>"$work/first.log" &
@@ -35,7 +53,8 @@ xvfb-run -a -s "-screen 0 800x600x24" sh -c '
   started "$two"
   on_second() { DISPLAY="$second" window_shown || gone "$two"; }
   wait_until 15 on_second
-  alive "$two" || fail "the start on $second ended with no window: $(cat "$work/second.log")"
+  alive "$two" || fail "the start on $second ended with no window: $(cat "$work/second.log")
+(the server there: $(alive "$xvfb" && echo running || echo ended), a plain client $(size_reached "${second#:}" && echo reaches || echo "does not reach") it; its log: $(cat "$work/xvfb.log"))"
   DISPLAY="$second" wait_until 15 lock_held || fail "the copy on $second did not take its lock"
 
   # Both windows hidden; a start on $second, DISPLAY written another way, finds the copy there, brings
