@@ -288,10 +288,7 @@ void SetPrimarySurface(Surface* primary, ShowHook show) {
 
 // Being lost only marks a surface: its memory goes when it is restored.
 void ShowPrimaryAgain() {
-  const Surface* p = R().primary;
-  if (p != nullptr && R().show != nullptr && R().primaryHoldsShown) {
-    R().show(p->memory.get(), p->width, p->height, p->pitchPixels, p->format);
-  }
+  if (R().primaryHoldsShown) ShowIfPrimary(R().primary);
 }
 
 namespace {

@@ -10,11 +10,6 @@ program="$1"
 work="$2"
 mkdir -p "$work"
 
-fail() {
-  echo "$1"
-  exit 1
-}
-
 any_lock() { grep -q "@tessivane:$(id -u):mutex:" /proc/net/unix; }
 
 env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER SDL_AUDIODRIVER=dummy "$program" 2>"$work/no-display.log" &

@@ -2,11 +2,6 @@
 # "$window_check_start"). They expect $grab (the screen_grab tool), $work (where screenshots go) and
 # $game (the game's process id, given to `started`).
 
-fail() {
-  echo "$1"
-  exit 1
-}
-
 # find_window: waits up to fifteen seconds for the game's window to show; sets $window.
 find_window() {
   wait_until 15 window_shown || fail "no window titled Tessivane"

@@ -14,7 +14,6 @@ rm -f "$work/second-display"
 xvfb-run -a -s "-screen 0 800x600x24" sh -c '
   program="$1"; work="$2"
   . "$window_check_start"
-  fail() { echo "$1"; exit 1; }
   first="$DISPLAY"
   # A second X server, on a display number that no lock file claims (as xvfb-run picks one) and with a
   # screen size of its own: a plain X client must reach this very server there before the game is

@@ -5,11 +5,6 @@
 set -u
 . "$(dirname "$0")/window_check_start.sh"
 
-fail() {
-  echo "$1"
-  exit 1
-}
-
 # lasted_ms COMMAND...: runs it; sets $ms to how long it took (measured apart from the helper's clock)
 # and $status to its status.
 lasted_ms() {

@@ -49,6 +49,12 @@ wait_until() {
   done
 }
 
+# fail MESSAGE: the check fails, saying why.
+fail() {
+  echo "$1"
+  exit 1
+}
+
 # alive PID / gone PID: the process runs (a zombie waiting to be reaped counts as gone).
 alive() {
   _state=$(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | cut -c1)
