@@ -14,6 +14,12 @@ lasted_ms() {
   ms=$((($(date +%s%N) - _start) / 1000000))
 }
 
+# Seconds as the deadlines count them: hundredths kept, digits past them dropped, no octal.
+for pair in 0.5=50 1.25=125 2=200 0.05=5 10=1000 1.999=199 08.09=809; do
+  got=$(centiseconds "${pair%%=*}")
+  [ "$got" = "${pair#*=}" ] || fail "centiseconds ${pair%%=*} gave $got, not ${pair#*=}"
+done
+
 # A deadline never ends early, nor much later than asked (a loaded machine may add a little).
 for seconds in 1 1 1 0.5 0.25; do
   lasted_ms wait_until "$seconds" false

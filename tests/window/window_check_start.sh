@@ -88,6 +88,23 @@ lock_held() {
   grep -q "@tessivane:$(id -u):mutex:Tessivane:ElMutex@${1:-x11:${_display%%.*}}\$" /proc/net/unix
 }
 
+# holds_lock PID DISPLAY_NAME: that very process holds the single-instance lock of the display named
+# as the game names it ("offscreen", "x11:1"): one of the sockets among its open files is bound to the
+# lock's name, whatever other copies of the game hold.
+holds_lock() {
+  _lock="@tessivane:$(id -u):mutex:Tessivane:ElMutex@$2"
+  for _fd in /proc/"$1"/fd/*; do
+    _link=$(readlink "$_fd" 2>/dev/null) || continue
+    case $_link in
+      "socket:["*"]") _inode=${_link#socket:\[}; _inode=${_inode%]} ;;
+      *) continue ;;
+    esac
+    awk -v inode="$_inode" -v lock="$_lock" '$7 == inode && $8 == lock { found = 1 } END { exit !found }' \
+      /proc/net/unix && return 0
+  done
+  return 1
+}
+
 # window_shown: the game's window is mapped; sets $window.
 window_shown() {
   window=$(xdotool search --onlyvisible --name "^Tessivane\$" 2>/dev/null | head -n 1)
