@@ -37,8 +37,11 @@ int CheckSingleInstance(const char* title) {
   Framework.mutex = plat::CreateNamedMutex(Framework.mutexName, alreadyExists);
   Framework.mutexHeld = Framework.mutex != 0;
   if (alreadyExists) {
-    plat::SetForegroundWindow(plat::FindWindow("DEFAULT", title));
-    return 0;
+    if (plat::SetForegroundWindow(plat::FindWindow("DEFAULT", title))) return 0;
+    // A copy that is stopped or hung takes no request: the player is told why nothing shows.
+    std::fprintf(stderr, "%s: a copy is already running on display %s but did not come to the front\n", title,
+                 plat::CurrentDisplayName());
+    return -1;
   }
   return 1;
 }

@@ -32,6 +32,8 @@ struct FrameworkState {
 extern FrameworkState Framework;
 
 void InitGlobals();
+// 1: this is the only copy on its display; 0: another copy runs there and was brought to the front;
+// -1: another copy runs there but did not come to the front (said on stderr).
 int CheckSingleInstance(const char* title);
 int Init();
 void SetActive(int flag);

@@ -69,7 +69,8 @@ bool RunMessageLoopPass() {
 int WinMain(int instance, int, const char* commandLine, int) {
   const char* title = kWindowTitle;
   elSystem::InitGlobals();
-  if (elSystem::CheckSingleInstance(title) == 0) return 0;
+  const int onlyCopy = elSystem::CheckSingleInstance(title);
+  if (onlyCopy != 1) return onlyCopy == 0 ? 0 : 1;
   elSound::PrepareMusic();
   std::strncpy(commandLineCopy, commandLine ? commandLine : "", sizeof commandLineCopy - 1);
 

@@ -30,7 +30,10 @@ void FrameDone();
 // Named mutex: returns a handle > 0; alreadyExists when another holder has the name.
 int CreateMutex(const char* name, bool& alreadyExists);
 void ReleaseMutex(int handle);
-// Another running copy's window with this class and title: asks it to come to the front.
+// The display the lock belongs to, as copies of the game name it ("x11:1"; see CreateMutex).
+const char* DisplayName();
+// Another running copy's window with this class and title (found: connected to it), and the request
+// that it come to the front: true once that copy answered.
 bool FindForeignWindow(const char* className, const char* title);
 bool RaiseForeignWindow();
 // The named window our process now owns, so a later copy can find it.

@@ -26,6 +26,7 @@ bool DestroyWindow(WindowHandle window);  // sends WM_DESTROY to the procedure b
 WindowHandle MainWindow();
 // Another running copy's window, found by class and title; kNoWindow when none.
 WindowHandle FindWindow(const char* className, const char* title);
+// False when the window did not come to the front (none, or a copy that does not answer).
 bool SetForegroundWindow(WindowHandle window);
 
 // ---- messages -----------------------------------------------------------------------------------
@@ -61,6 +62,8 @@ void NotifyFrameDone();
 using MutexHandle = int;
 MutexHandle CreateNamedMutex(const char* name, bool& alreadyExists);
 void ReleaseNamedMutex(MutexHandle handle);
+// The display the mutex belongs to: one copy of the game runs per display ("x11:1").
+const char* CurrentDisplayName();
 
 // ---- cursor, input method, message box, beep, program path ----------------------------------------
 struct Rect {

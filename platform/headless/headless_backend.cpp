@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <set>
 #include <string>
 #include <utility>
@@ -43,7 +44,8 @@ struct Host {
   int raises = 0;
   std::set<std::string> mutexes;
   std::vector<std::string> mutexByHandle;
-  std::set<std::pair<std::string, std::string>> foreignWindows;
+  std::map<std::pair<std::string, std::string>, bool> foreignWindows;  // window -> answers a raise
+  bool foreignAnswers = false;  // the window found last answers
   std::pair<std::string, std::string> ownWindow;
   bool windowExists = false;
   bool cursorConfined = false;
@@ -110,8 +112,8 @@ void AdvanceClock(std::int64_t nanoseconds) { H().clock += nanoseconds; }
 const std::vector<std::string>& MessageBoxes() { return H().boxes; }
 void ClearMessageBoxes() { H().boxes.clear(); }
 int ForeignRaises() { return H().raises; }
-void AddForeignWindow(const std::string& className, const std::string& title) {
-  H().foreignWindows.emplace(className, title);
+void AddForeignWindow(const std::string& className, const std::string& title, bool answers) {
+  H().foreignWindows[{className, title}] = answers;
 }
 DesktopHold Holds() {
   const Host& h = H();
@@ -184,15 +186,19 @@ void ReleaseMutex(int handle) {
 }
 
 bool FindForeignWindow(const char* className, const char* title) {
-  return H().foreignWindows.count({className, title}) > 0;
+  auto& h = H();
+  const auto found = h.foreignWindows.find({className, title});
+  h.foreignAnswers = found != h.foreignWindows.end() && found->second;
+  return found != h.foreignWindows.end();
 }
 
 bool RaiseForeignWindow() {
   ++H().raises;
-  return true;
+  return H().foreignAnswers;
 }
 
 void AnnounceWindow(const char* className, const char* title) { H().ownWindow = {className, title}; }
+const char* DisplayName() { return "headless"; }
 
 void ConfineCursor(bool on) { H().cursorConfined = on; }
 void ShowCursor(bool visible) { H().cursorHidden = !visible; }

@@ -43,8 +43,9 @@ void AdvanceClock(std::int64_t nanoseconds);
 const std::vector<std::string>& MessageBoxes();
 void ClearMessageBoxes();
 int ForeignRaises();
-// Pretends another copy of the program runs: its window with this class and title exists.
-void AddForeignWindow(const std::string& className, const std::string& title);
+// Pretends another copy of the program runs: its window with this class and title exists, and comes to
+// the front when asked, unless it does not answer (a copy that is stopped or hung).
+void AddForeignWindow(const std::string& className, const std::string& title, bool answers = true);
 // What the window holds of the desktop now, and what it held while each message box was up.
 struct DesktopHold {
   bool keyboardGrabbed = false;

@@ -40,6 +40,7 @@ MutexHandle CreateNamedMutex(const char* name, bool& alreadyExists) {
 }
 
 void ReleaseNamedMutex(MutexHandle handle) { backend::ReleaseMutex(handle); }
+const char* CurrentDisplayName() { return backend::DisplayName(); }
 
 // The pointer can only be kept inside the window, which covers the screen in full screen: the
 // rectangle itself is not used.

@@ -25,13 +25,24 @@ std::string XDisplayName(const std::string& display) {
   return host.empty() ? number : host + ":" + number;
 }
 
+// The socket's name as it lies in the runtime folder: a full path into that folder and the short name
+// are one socket (a path elsewhere stays whole).
+std::string WaylandDisplayName(const char* display, const char* runtimeDir) {
+  std::string name = display != nullptr && *display ? display : "wayland-0";
+  std::string folder = runtimeDir != nullptr ? runtimeDir : "";
+  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  if (name[0] == '/' && !folder.empty() && name.size() > folder.size() + 1 &&
+      name.compare(0, folder.size(), folder) == 0 && name[folder.size()] == '/') {
+    name.erase(0, name.find_first_not_of('/', folder.size()));
+  }
+  return name;
+}
+
 }  // namespace
 
-std::string DisplayName(const char* driver, const char* xDisplay, const char* waylandDisplay) {
+std::string DisplayName(const char* driver, const char* xDisplay, const char* waylandDisplay, const char* runtimeDir) {
   if (Same(driver, "x11")) return "x11:" + XDisplayName(xDisplay != nullptr ? xDisplay : "");
-  if (Same(driver, "wayland")) {
-    return std::string("wayland:") + (waylandDisplay != nullptr && *waylandDisplay ? waylandDisplay : "wayland-0");
-  }
+  if (Same(driver, "wayland")) return "wayland:" + WaylandDisplayName(waylandDisplay, runtimeDir);
   return driver != nullptr ? driver : "";
 }
 

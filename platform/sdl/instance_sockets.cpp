@@ -140,10 +140,12 @@ bool ConnectForRaise(const char* name, int waitMs) {
   if (fd < 0) return false;
   sockaddr_un address;
   const socklen_t length = Address(name, address);
-  // A first copy that has stopped taking requests lets its listening queue fill up; the connection
-  // is then tried again every 10 ms until waitMs have passed, never waited on for ever.
+  // Tried again every 10 ms until waitMs have passed, never waited on for ever: a first copy still
+  // starting (it holds the lock but makes its window, and listens, a moment later) refuses the
+  // connection, and one that has stopped taking requests lets its listening queue fill up.
   int result = connect(fd, reinterpret_cast<sockaddr*>(&address), length);
-  for (int waited = 0; result != 0 && errno == EAGAIN && waited < waitMs; waited += kConnectRetryMs) {
+  for (int waited = 0; result != 0 && (errno == EAGAIN || errno == ECONNREFUSED) && waited < waitMs;
+       waited += kConnectRetryMs) {
     poll(nullptr, 0, kConnectRetryMs);
     result = connect(fd, reinterpret_cast<sockaddr*>(&address), length);
   }
@@ -159,18 +161,19 @@ bool ConnectForRaise(const char* name, int waitMs) {
 bool SendRaiseRequest(int replyMs) {
   Sockets& k = K();
   if (k.asking < 0) return false;
-  const bool sent = send(k.asking, kRequest, sizeof kRequest - 1, MSG_NOSIGNAL) == sizeof kRequest - 1;
-  if (sent) {
-    // The answer says the first copy took the request; it may be busy, so the wait is bounded.
+  bool answered = false;
+  if (send(k.asking, kRequest, sizeof kRequest - 1, MSG_NOSIGNAL) == sizeof kRequest - 1) {
+    // The answer says the first copy took the request; a copy that is stopped or hung never gives it,
+    // so the wait is bounded.
     pollfd answer{k.asking, POLLIN, 0};
-    if (poll(&answer, 1, replyMs) == 1) {
-      char reply[16];
-      recv(k.asking, reply, sizeof reply, MSG_DONTWAIT);
-    }
+    char reply[sizeof kAnswer] = {};
+    answered = poll(&answer, 1, replyMs) == 1 &&
+               recv(k.asking, reply, sizeof reply - 1, MSG_DONTWAIT) == sizeof kAnswer - 1 &&
+               std::strcmp(reply, kAnswer) == 0;
   }
   close(k.asking);
   k.asking = -1;
-  return sent;
+  return answered;
 }
 
 }  // namespace plat::sdl

@@ -20,9 +20,9 @@ void StopListening();
 // game's millisecond clock, by which a connection kept too long without its request is given up.
 int TakeRaiseRequests(std::uint32_t nowMs);
 
-// A later copy: connects to the first copy's name (false when nobody listens there, or when the first
-// copy's queue stays full for waitMs), then sends the request and waits up to replyMs for its answer.
-// True when the request was sent whole.
+// A later copy: connects to the first copy's name (false when nobody listens there, or the first copy's
+// queue stays full, for waitMs), then sends the request and waits up to replyMs for its answer. True
+// when the first copy answered: it took the request.
 bool ConnectForRaise(const char* name, int waitMs);
 bool SendRaiseRequest(int replyMs);
 

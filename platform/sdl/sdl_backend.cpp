@@ -59,7 +59,7 @@ bool StartVideo() {
     s.videoRefused = true;
     return false;
   }
-  s.display = sdl::DisplayName(driver, x, wayland);
+  s.display = sdl::DisplayName(driver, x, wayland, std::getenv("XDG_RUNTIME_DIR"));
   s.videoStarted = true;
   return true;
 }
@@ -261,20 +261,29 @@ int CreateMutex(const char* name, bool& alreadyExists) {
 
 void ReleaseMutex(int handle) { sdl::DropInstanceLock(handle - 1); }
 
+const char* DisplayName() { return S().display.c_str(); }
+
 bool FindForeignWindow(const char* className, const char* title) {
   return sdl::ConnectForRaise(WindowSocketName(className, title).c_str(), 2000);
 }
 
 // The first copy answers once its main loop has taken the request (at least ten times a second,
-// even while it is minimised); a copy that does not answer within the wait is left to it.
+// even while it is minimised); a copy that does not answer within the wait (stopped, or hung) did
+// not come to the front.
 bool RaiseForeignWindow() { return sdl::SendRaiseRequest(2000); }
 
 void AnnounceWindow(const char* className, const char* title) {
   sdl::ListenForRaiseRequests(WindowSocketName(className, title).c_str());
 }
 
+// SDL grabs the pointer of a window it takes for shown again and again for five seconds, the main
+// thread waiting, while the server refuses (the window is hidden), and then never again. A window
+// hidden while the game starts is known as hidden only once its events are taken: they are taken
+// first, and SDL leaves the grab until the window shows.
 void ConfineCursor(bool on) {
-  if (S().window != nullptr) SDL_SetWindowMouseGrab(S().window, on ? SDL_TRUE : SDL_FALSE);
+  if (S().window == nullptr) return;
+  if (on) SDL_PumpEvents();
+  SDL_SetWindowMouseGrab(S().window, on ? SDL_TRUE : SDL_FALSE);
 }
 
 void ShowCursor(bool visible) {

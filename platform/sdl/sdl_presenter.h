@@ -13,6 +13,9 @@ namespace plat::sdl {
 
 bool StartSurfacePresenter(SDL_Window* window, int width, int height);
 void StopSurfacePresenter();
+// Why the window's surface could not be used, when it last could not (SDL's reason, or a format that
+// is not the picture's).
+const char* SurfaceRefusal();
 bool SurfacePresenterRunning();
 
 // The calling thread's time for one present.

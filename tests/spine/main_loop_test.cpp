@@ -1,6 +1,8 @@
 // The program entry, the message loop and the scene machine.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "framework/el_draw.h"
 #include "framework/el_input.h"
 #include "framework/el_system.h"
@@ -89,6 +91,25 @@ TEST(ProgramTest, ASecondCopyBringsTheFirstToTheFrontAndEnds) {
   EXPECT_EQ(plat::headless::ForeignRaises(), 1);
   EXPECT_EQ(plat::headless::FinishedFrames(), 0);
   EXPECT_EQ(plat::MainWindow(), plat::kNoWindow);
+}
+
+// A copy that holds the lock but does not come to the front (stopped, hung, or its window not made
+// yet): the start says so and fails, instead of ending as if the first copy had been shown.
+TEST(ProgramTest, ASecondCopyFacingACopyThatDoesNotAnswerSaysSoAndFails) {
+  for (const bool windowFound : {true, false}) {
+    testing_support::FreshHost();
+    bool exists = false;
+    ASSERT_NE(plat::CreateNamedMutex("Tessivane:ElMutex", exists), 0);
+    if (windowFound) plat::headless::AddForeignWindow("DEFAULT", "Tessivane", false);
+    testing::internal::CaptureStderr();
+    const int status = testing_support::RunGame(10);
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(status, 1) << "window found: " << windowFound;
+    EXPECT_NE(said.find("already running on display headless but did not come to the front"), std::string::npos)
+        << said;
+    EXPECT_EQ(plat::headless::FinishedFrames(), 0);
+    EXPECT_EQ(plat::MainWindow(), plat::kNoWindow);
+  }
 }
 
 TEST(ProgramTest, StartsOnTheTitleAndEnterWipesIntoStageOne) {

@@ -72,6 +72,15 @@ session='
   }
   [ "$manager" = yes ] && start_manager
   start_and_find "$program" "$work/program-$name.log"
+  # Why the picture takes the renderer is said, and only then.
+  through_renderer="^SDL window surface: the display.s pixels are SDL_PIXELFORMAT_RGB565, not the 32-bit XRGB"
+  through_renderer="$through_renderer the picture is shown in; the picture goes through a renderer\$"
+  if [ "$name" = renderer ]; then
+    grep -q "$through_renderer" "$work/program-$name.log" ||
+      fail "$name: the program did not say why the picture goes through a renderer: $(cat "$work/program-$name.log")"
+  elif grep -q "SDL window surface" "$work/program-$name.log"; then
+    fail "$name: $(cat "$work/program-$name.log")"
+  fi
   changes "$name-title"
   press Return
   # Held until the wipe into stage 1 is over and the ship fires.

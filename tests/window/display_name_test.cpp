@@ -11,7 +11,10 @@ namespace {
 
 using plat::sdl::DisplayName;
 
-std::string X(const char* display) { return DisplayName("x11", display, "wayland-0"); }
+std::string X(const char* display) { return DisplayName("x11", display, "wayland-0", nullptr); }
+std::string Wayland(const char* display, const char* runtimeDir = "/run/user/1000") {
+  return DisplayName("wayland", ":1", display, runtimeDir);
+}
 
 TEST(DisplayName, OneXDisplayHoweverItIsWritten) {
   for (const char* same : {":1.0", "unix:1", "unix:1.0", "unix/:1"}) {
@@ -28,13 +31,25 @@ TEST(DisplayName, OneXDisplayHoweverItIsWritten) {
 
 TEST(DisplayName, EachDriverNamesItsOwnDisplay) {
   // X ignores WAYLAND_DISPLAY; Wayland ignores DISPLAY and has a default socket.
-  EXPECT_EQ(DisplayName("x11", ":1", "wayland-0"), DisplayName("x11", ":1", "wayland-1"));
-  EXPECT_EQ(DisplayName("wayland", ":1", "wayland-1"), DisplayName("wayland", ":2", "wayland-1"));
-  EXPECT_NE(DisplayName("wayland", ":1", "wayland-0"), DisplayName("wayland", ":1", "wayland-1"));
-  EXPECT_EQ(DisplayName("wayland", ":1", nullptr), DisplayName("wayland", ":1", "wayland-0"));
-  EXPECT_NE(DisplayName("wayland", ":1", "wayland-0"), DisplayName("x11", ":1", "wayland-0"));
-  EXPECT_NE(DisplayName("kmsdrm", ":1", nullptr), DisplayName("offscreen", ":1", nullptr));
-  EXPECT_FALSE(DisplayName("x11", nullptr, nullptr).empty());
+  EXPECT_EQ(DisplayName("x11", ":1", "wayland-0", nullptr), DisplayName("x11", ":1", "wayland-1", nullptr));
+  EXPECT_EQ(Wayland("wayland-1"), DisplayName("wayland", ":2", "wayland-1", "/run/user/1000"));
+  EXPECT_NE(Wayland("wayland-0"), Wayland("wayland-1"));
+  EXPECT_EQ(Wayland(nullptr), Wayland("wayland-0"));
+  EXPECT_NE(Wayland("wayland-0"), X(":1"));
+  EXPECT_NE(DisplayName("kmsdrm", ":1", nullptr, nullptr), DisplayName("offscreen", ":1", nullptr, nullptr));
+  EXPECT_FALSE(DisplayName("x11", nullptr, nullptr, nullptr).empty());
+}
+
+TEST(DisplayName, AWaylandSocketByItsPathOrItsShortName) {
+  EXPECT_EQ(Wayland("/run/user/1000/wayland-1"), Wayland("wayland-1"));
+  EXPECT_EQ(Wayland("/run/user/1000//wayland-1"), Wayland("wayland-1"));
+  EXPECT_EQ(Wayland("/run/user/1000/wayland-1", "/run/user/1000/"), Wayland("wayland-1"));
+  EXPECT_NE(Wayland("/run/user/1000/wayland-1"), Wayland("wayland-0"));
+  // Outside the runtime folder a path names another socket.
+  EXPECT_NE(Wayland("/tmp/wayland-1"), Wayland("wayland-1"));
+  EXPECT_NE(Wayland("/run/user/10000/wayland-1"), Wayland("wayland-1"));
+  EXPECT_NE(Wayland("/run/user/1000/wayland-1", nullptr), Wayland("wayland-1"));
+  EXPECT_NE(Wayland("/run/user/1000", "/run/user/1000"), Wayland("wayland-0"));
 }
 
 TEST(DisplayName, DriversThatShowNothingOnlyWhenAskedFor) {
