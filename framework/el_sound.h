@@ -20,8 +20,6 @@ struct SoundSlotTable {
   int baseFrequency[kSoundIds];
   char name[kSoundIds][kSoundNameSize];
   int frequency[kSoundIds][kMaxMixBuffers];
-  int pan[kSoundIds][kMaxMixBuffers];
-  int volume[kSoundIds][kMaxMixBuffers];
 };
 extern SoundSlotTable SoundSlot;
 

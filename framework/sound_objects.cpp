@@ -17,8 +17,7 @@ namespace {
 PlayObserver playObserver = nullptr;
 
 constexpr const char* kLoadLabel = "elSound::LoadObject";
-constexpr std::uint32_t kBufferFlags = plat::audio::kBufferCtrlFrequency | plat::audio::kBufferCtrlPan |
-                                       plat::audio::kBufferCtrlVolume | plat::audio::kBufferStatic;
+constexpr std::uint32_t kBufferFlags = plat::audio::kBufferCtrlFrequency | plat::audio::kBufferStatic;
 constexpr std::size_t kMaxNameLength = 30;
 // A "WAVE" resource is a canonical 44-byte RIFF header followed by the samples.
 constexpr std::size_t kResourceFormatOffset = 20;
@@ -105,8 +104,6 @@ bool MakeMixBuffer(int id, int i, const WaveData& wave) {
   }
   plat::audio::GetSoundBufferFrequency(buffer, SoundSlot.frequency[id][i]);
   SoundSlot.baseFrequency[id] = SoundSlot.frequency[id][i];
-  SoundSlot.pan[id][i] = 0;
-  SoundSlot.volume[id][i] = 0;
   return true;
 }
 
@@ -122,8 +119,6 @@ void ResetTable() {
     for (int i = 0; i < kMaxMixBuffers; ++i) {
       SoundSlot.mixBuffers[id][i] = 0;
       SoundSlot.frequency[id][i] = 0;
-      SoundSlot.pan[id][i] = 0;
-      SoundSlot.volume[id][i] = 0;
     }
     SoundSlot.used[id] = 0;
     SoundSlot.mixCount[id] = 1;

@@ -25,15 +25,13 @@ void Start();
 // touch nothing shared.
 bool RenderAdd(float* mix, int frames);
 
-// True while one render of the synthesizer has run for longer than a second (a stuck one that was
-// left behind included): the output must not wait for the thread that renders.
-bool RendererStuck();
-
 // Before an output that renders on a thread of its own stops: no render starts from now on, and one
 // under way is waited for, up to the second that judges it stuck. True when no render is left inside
 // the synthesizer. False when one is stuck there: the synthesizer, its player and everything else that
 // render can touch are abandoned (kept, never freed nor used again, until the process ends), the music
 // stays silent from then on, and the output must neither wait for that thread nor hand its mix to it.
+// The thread may come back the moment its render is given up: an output whose own thread renders cuts
+// that thread off from the mixer before it calls this.
 bool StopRendering();
 // Lets renders start again (an output opens).
 void AllowRendering();
@@ -42,6 +40,10 @@ void AllowRendering();
 // blocks stands for a synthesizer caught in a malformed file.
 using RenderHook = void (*)();
 void SetRenderHook(RenderHook hook);
+// For tests: called on the thread that stops rendering, the moment StopRendering has given a stuck
+// render up (before it returns false).
+using GiveUpHook = void (*)();
+void SetGiveUpHook(GiveUpHook hook);
 
 // Closes the piece (headless host: the main thread renders, so its player goes too).
 void Reset();

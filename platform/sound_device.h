@@ -26,10 +26,8 @@ struct WaveFormat {
   std::uint16_t extraSize = 0;
 };
 
-// Buffer flags the framework passes (frequency, pan and volume control, static).
+// Buffer flags the framework passes (frequency control, static).
 constexpr std::uint32_t kBufferCtrlFrequency = 0x20;
-constexpr std::uint32_t kBufferCtrlPan = 0x40;
-constexpr std::uint32_t kBufferCtrlVolume = 0x80;
 constexpr std::uint32_t kBufferStatic = 0x02;
 
 using SoundBuffer = int;

@@ -73,8 +73,12 @@ struct Engine {
   fluid_synth_t* synth = nullptr;
   Renderer renderer;
   // When the render inside the synthesizer began; 0 when none is inside, kGivenUp once it is judged
-  // stuck. The render and StopRendering each change it only from the value they read, so exactly one
-  // of them decides whether a render that ends just as it is judged stuck was given up.
+  // stuck (for good: the engine is abandoned with the mark on it). The render stores its time on
+  // entering, when the value is 0: one thread renders an engine at a time, and an engine given up is
+  // never rendered again. From then on each side changes it only by a compare-and-swap from the value
+  // it read: the render back to 0 from its own time, StopRendering to kGivenUp from the time it judged
+  // stuck. So exactly one of them decides whether a render that ends just as it is judged stuck was
+  // given up.
   std::atomic<std::int64_t> renderingSince{0};
 };
 
@@ -91,6 +95,7 @@ struct SequencerState {
   WindowHandle notifyWindow = kNoWindow;  // the running play's notice goes here
   WindowHandle endNotice = kNoWindow;     // an end seen, not yet posted
   Engine* stuckEngine = nullptr;  // abandoned, kept for the rest of the process
+  GiveUpHook giveUpHook = nullptr;
   // Shared.
   std::atomic<int> synthState{kNoSynth};
   std::atomic<Engine*> engine{nullptr};
@@ -472,12 +477,10 @@ bool RenderAdd(float* mix, int frames) {
   // the door shut.
   const std::int64_t since = NowMilliseconds();
   e.renderingSince.store(since);
-  // Leaving: false when this render was given up meanwhile.
+  // Leaving: false when this render was given up meanwhile (the mark then stays).
   const auto leave = [&e, since] {
     std::int64_t mine = since;
-    if (e.renderingSince.compare_exchange_strong(mine, 0)) return true;
-    e.renderingSince.store(0);
-    return false;
+    return e.renderingSince.compare_exchange_strong(mine, 0);
   };
   if (!s.renderingAllowed.load()) return leave();
   Mailbox mail;
@@ -514,13 +517,6 @@ namespace {
 bool Stuck(std::int64_t since) { return since > 0 && NowMilliseconds() - since > kStuckMilliseconds; }
 }  // namespace
 
-bool RendererStuck() {
-  SequencerState& s = S();
-  const Engine* e = s.engine.load();
-  return (e != nullptr && Stuck(e->renderingSince.load())) ||
-         (s.stuckEngine != nullptr && s.stuckEngine->renderingSince.load() != 0);
-}
-
 bool StopRendering() {
   SequencerState& s = S();
   s.renderingAllowed.store(false);
@@ -532,6 +528,7 @@ bool StopRendering() {
       s.stuckEngine = e;
       s.engine.store(nullptr);
       s.synthState.store(kFailed);
+      if (s.giveUpHook != nullptr) s.giveUpHook();
       return false;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
@@ -542,6 +539,8 @@ bool StopRendering() {
 void AllowRendering() { S().renderingAllowed.store(true); }
 
 void SetRenderHook(RenderHook hook) { S().renderHook.store(hook); }
+
+void SetGiveUpHook(GiveUpHook hook) { S().giveUpHook = hook; }
 
 void Reset() {
   SequencerState& s = S();

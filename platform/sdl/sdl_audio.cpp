@@ -25,9 +25,12 @@ bool subsystemStarted = false;
 bool silent = false;
 Uint64 silentStart = 0;  // performance counter at the silent output's opening
 Uint64 silentRendered = 0;
-// The device whose callback feeds the mixer. A device left behind with its thread stuck in a render
-// keeps its own number: should that thread ever come back, the mix it was inside ends at once, and its
-// callback plays silence and never reaches the mixer (or the synthesizer) again.
+// The device whose callback feeds the mixer. Close moves it on before anything else, so a device left
+// behind with its thread stuck in a render keeps a number that is no longer live: should that thread
+// ever come back, the mix it was inside ends at once, and every callback after it plays silence and
+// never reaches the mixer (or the synthesizer) again. The thread can only come back through the mark
+// that gave its render up, set after the number moved, so it reads the new number. A callback that read
+// the old one just before it moved is the stuck one itself, or one that SDL's close waits for.
 std::atomic<std::uintptr_t> liveDevice{1};
 
 void Callback(void* userdata, Uint8* stream, int length) {
@@ -76,13 +79,11 @@ bool Silent() { return silent; }
 void Close() {
   silent = false;
   if (device == 0) return;
-  // Closing waits for the audio thread; one caught inside the synthesizer is left behind instead,
-  // its device open and cut off from the mixer.
-  if (plat::audio::sequencer::StopRendering()) {
-    SDL_CloseAudioDevice(device);
-  } else {
-    liveDevice.fetch_add(1);
-  }
+  // Cut off first: the moment a render stuck inside the synthesizer is given up, its thread may come
+  // back. Closing waits for the audio thread; one caught inside the synthesizer is left behind
+  // instead, its device open.
+  liveDevice.fetch_add(1);
+  if (plat::audio::sequencer::StopRendering()) SDL_CloseAudioDevice(device);
   device = 0;
 }
 

@@ -1,23 +1,30 @@
 // A render caught inside the synthesizer (as a malformed file once caught the player) on the SDL
 // backend: the render is held by a hook until the very end. The game must go on without waiting for it
-// (sounds, stopping the music, shutting the sound down), must never free or reuse what it can touch
-// (a new soundfont, music without voices, the device opened again with a new piece), and must play no
-// more music: the held render stays the only one ever inside the synthesizer. When it is let go at
-// last, it leaves at once: the mix it was inside goes no further, so the sound on the device opened
-// since comes out sample for sample as if the render had never come back. Under the sanitizers,
-// anything it touches that was freed is reported.
+// (sounds, stopping the music, shutting the sound down: the output gives the render up and leaves its
+// device behind, open), must never free or reuse what it can touch (a new soundfont, music without
+// voices, the device opened again with a new piece), and must play no more music: the held render
+// stays the only one ever inside the synthesizer. When it is let go at last, it leaves at once: the mix
+// it was inside goes no further, so the sound on the device opened since comes out sample for sample as
+// if the render had never come back. Let go instead the moment it is given up, before the output has
+// finished closing, the device it was in calls back at once and must already be cut off from the
+// mixer. Under the sanitizers, anything it touches that was freed is reported.
 #pragma once
 #include <SDL.h>
 
+#include <sys/stat.h>
+
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdio>
 #include <cstring>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "framework/el_sound.h"
+#include "platform/audio_output.h"
 #include "platform/mci.h"
 #include "platform/midi_sequencer.h"
 #include "platform/sound_device.h"
@@ -33,6 +40,10 @@ struct Held {
   std::atomic<int> inside{0};
   std::atomic<bool> twoAtOnce{false};
   std::uint32_t openResult = 0;
+  // Letting go at the give-up: where the disk driver writes, and what the give-up saw.
+  std::string raw;
+  bool givenUp = false;
+  bool calledBack = false;
 };
 
 // Never destroyed: the held thread may still wait on it while the program exits.
@@ -55,6 +66,17 @@ inline void Hold() {
 
 inline void NoteOpen(const char* command, std::uint32_t result, const char*) {
   if (std::strncmp(command, "open ", 5) == 0) H().openResult = result;
+}
+
+// Polls until `done`, or fails after `milliseconds`; pumps no message (for the middle of a sound call).
+template <class Condition>
+bool Within(Uint32 milliseconds, Condition done) {
+  const Uint32 start = SDL_GetTicks();
+  while (!done()) {
+    if (SDL_GetTicks() - start > milliseconds) return false;
+    SDL_Delay(2);
+  }
+  return true;
 }
 
 // Pumps the game's messages until `done`, or fails after `milliseconds`.
@@ -85,6 +107,31 @@ inline void Release() {
   h.wake.notify_all();
 }
 
+// Runs `step` and lets the held render go if the step has not come back within `milliseconds`, so
+// that a step that waits for the held thread fails instead of hanging. True when it came back by itself.
+template <class Step>
+bool WithoutWaitingForIt(Step step, int milliseconds) {
+  std::mutex lock;
+  std::condition_variable wake;
+  bool done = false;
+  bool forced = false;
+  std::thread watch([&] {
+    std::unique_lock<std::mutex> held(lock);
+    if (wake.wait_for(held, std::chrono::milliseconds(milliseconds), [&done] { return done; })) return;
+    forced = true;
+    held.unlock();
+    Release();
+  });
+  step();
+  {
+    std::lock_guard<std::mutex> held(lock);
+    done = true;
+  }
+  wake.notify_all();
+  watch.join();
+  return !forced;
+}
+
 inline bool SoundPlaying(int id) {
   return id >= 0 && plat::audio::SoundBufferPlaying(elSound::SoundSlot.mixBuffers[id][0]);
 }
@@ -105,7 +152,9 @@ struct AfterReopening {
   int sound = -1;
 };
 
-inline int HoldAndGoOn(const char* beep, const char* tune, AfterReopening& after) {
+// Opens the sound device with `beep` loaded (its id in `sound`) and starts `tune`, whose first render
+// is held. 0 once it is.
+inline int StartHeld(const char* beep, const char* tune, int& sound) {
   Held& h = H();
   plat::SetMciObserver(NoteOpen);
   plat::audio::sequencer::SetRenderHook(Hold);
@@ -113,19 +162,26 @@ inline int HoldAndGoOn(const char* beep, const char* tune, AfterReopening& after
   const std::vector<SDL_AudioDeviceID> first = OpenDevices();
   if (first.size() != 1) return Fail("not one sound device open");
   elSound::ResetMusic();
-  const int sound = elSound::LoadObject(beep, 1);
+  sound = elSound::LoadObject(beep, 1);
   // The piece starts between two of the device's callbacks: the render held is the first piece of
   // music in a callback, with the rest of that callback's mix still to come after it.
   SDL_LockAudioDevice(first[0]);
   elSound::PlayMusic(tune, 1);
   SDL_UnlockAudioDevice(first[0]);
   if (!WaitFor([&h] { return h.entries.load() > 0; }, 5000)) return Fail("the piece never rendered");
-  if (!WaitFor([] { return plat::audio::sequencer::RendererStuck(); }, 5000)) return Fail("never judged stuck");
+  return 0;
+}
 
-  // The game goes on around it.
+inline int HoldAndGoOn(const char* beep, const char* tune, AfterReopening& after) {
+  Held& h = H();
+  int sound = -1;
+  if (const int failed = StartHeld(beep, tune, sound)) return failed;
+
+  // The game goes on around it; closing the output gives the render up once it has been inside for
+  // the second that judges it stuck, and leaves its device behind.
   elSound::Play(sound, -1);
   elSound::StopMusic();
-  elSound::Shutdown();
+  if (!WithoutWaitingForIt(elSound::Shutdown, 10000)) return Fail("shutting the sound down waited for the held render");
   // What used to free the stuck synthesizer or hand it to another thread.
   plat::audio::sequencer::SetVoices(false);
   plat::audio::sequencer::SetVoices(true);
@@ -162,7 +218,7 @@ inline int LetGoBesideTheNewDevice(const AfterReopening& after) {
   SDL_LockAudioDevice(after.reopened);
   elSound::Play(after.sound, -1);
   Release();
-  const bool left = WaitFor([] { return !plat::audio::sequencer::RendererStuck(); }, 5000);
+  const bool left = WaitFor([] { return H().inside.load() == 0; }, 5000);
   if (left) {
     SDL_LockAudioDevice(after.leftBehind);
     SDL_UnlockAudioDevice(after.leftBehind);
@@ -184,21 +240,73 @@ inline int LetGoBesideTheNewDevice(const AfterReopening& after) {
   return 0;
 }
 
+// Lets the held render go at last (whatever failed before) and shuts the sound down.
+inline int Finish(int failed, const char* passed) {
+  Release();
+  if (!WaitFor([] { return H().inside.load() == 0; }, 5000)) failed = Fail("the held render never came out");
+  elSound::StopMusic();
+  elSound::Shutdown();
+  plat::audio::sequencer::SetRenderHook(nullptr);
+  plat::audio::sequencer::SetGiveUpHook(nullptr);
+  plat::SetMciObserver(nullptr);
+  if (failed == 0) std::printf("%s", passed);
+  std::fflush(stdout);
+  return failed;
+}
+
 // `beep` and `tune` are names under the program's folder. 0 when everything held.
 inline int Check(const char* beep, const char* tune) {
   AfterReopening after;
   int failed = HoldAndGoOn(beep, tune, after);
   if (failed == 0 && after.reopened != 0) failed = LetGoBesideTheNewDevice(after);
-  // Let go at last (whatever failed before): it leaves the synthesizer at once.
+  return Finish(failed, "stuck render: the game went on without it\n");
+}
+
+inline long FileSize(const std::string& path) {
+  struct stat st {};
+  return stat(path.c_str(), &st) == 0 ? static_cast<long>(st.st_size) : -1;
+}
+
+// The give-up hook: lets the held render go while the output is still closing, and waits until the
+// device it was in has written three mixes of 1024 frames since: the one it was held in, and those it
+// made after coming back.
+inline void LetGoAndListen() {
+  constexpr long kCallbackBytes = 1024 * 2 * 2;
+  Held& h = H();
+  h.givenUp = true;
+  const long before = FileSize(h.raw);
   Release();
-  if (!WaitFor([] { return !plat::audio::sequencer::RendererStuck(); }, 5000)) failed = Fail("the render never left");
-  elSound::StopMusic();
-  elSound::Shutdown();
-  plat::audio::sequencer::SetRenderHook(nullptr);
-  plat::SetMciObserver(nullptr);
-  if (failed == 0) std::printf("stuck render: the game went on without it\n");
-  std::fflush(stdout);
-  return failed;
+  h.calledBack = Within(2000, [&h, before] {
+    return h.inside.load() == 0 && FileSize(h.raw) >= before + 3 * kCallbackBytes;
+  });
+}
+
+// `click` (shorter than one callback's mix) and `tune` are names under the program's folder; `raw` is
+// the file SDL's disk driver writes. The output is closed under the click, started while the held render
+// kept the mixer still: the game frees its sounds before that, but here any mix by the device left
+// behind would end the click. 0 when it is still playing.
+inline int LetGoAsItIsGivenUp(const char* click, const char* tune, const char* raw) {
+  Held& h = H();
+  h.raw = raw;
+  plat::audio::sequencer::SetGiveUpHook(LetGoAndListen);
+  int sound = -1;
+  int failed = StartHeld(click, tune, sound);
+  if (failed != 0) return Finish(failed, "");
+  elSound::Play(sound, -1);
+  if (!SoundPlaying(sound)) {
+    failed = Fail("the click did not start");
+  } else if (!WithoutWaitingForIt(plat::audio::output::Close, 10000)) {
+    failed = Fail("closing the output waited for the held render");
+  } else if (!h.givenUp) {
+    failed = Fail("the held render was never given up");
+  } else if (!h.calledBack) {
+    failed = Fail("the device left behind never called back while the output closed");
+  } else if (!SoundPlaying(sound)) {
+    failed = Fail("the device left behind mixed the sounds after its render was given up");
+  } else if (h.entries.load() != 1) {
+    failed = Fail("the released render went back into the synthesizer");
+  }
+  return Finish(failed, "stuck render: let go as it was given up, its device called back cut off from the mixer\n");
 }
 
 }  // namespace stuck_render
