@@ -3,20 +3,20 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_SYNTHESIS_H
+#include <sys/stat.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
+#include <string>
 #include <string_view>
 
+#include "platform/regular_file.h"
 #include "platform/text_encoding.h"
 
 namespace plat {
 namespace {
 
-constexpr const char* kFaceFiles[2] = {
-    "/usr/share/fonts/opentype/ipafont-mincho/ipam.ttf",
-    "/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf",
-};
 constexpr int kMinchoFace = 0;
 constexpr int kGothicFace = 1;
 constexpr int kFontCount = 8;
@@ -50,6 +50,8 @@ struct CachedGlyph {
 
 struct TextState {
   FT_Library library = nullptr;
+  std::string faceFiles[2] = {kMinchoFontFile, kGothicFontFile};
+  FT_StreamRec faceStreams[2] = {};  // each open face reads its file through its own
   FT_Face faces[2] = {nullptr, nullptr};
   int faceSize[2] = {0, 0};  // the pixel height each face was last set to
   CachedGlyph glyphs[kGlyphCacheSize];
@@ -159,7 +161,48 @@ const CachedGlyph* Glyph(FT_Face face, int pixelHeight, char32_t ch) {
   return nullptr;
 }
 
+// FreeType reads a face's file through the stream's FILE*; a count of 0 only moves to the offset.
+unsigned long ReadFaceFile(FT_Stream stream, unsigned long offset, unsigned char* buffer, unsigned long count) {
+  auto* file = static_cast<std::FILE*>(stream->descriptor.pointer);
+  if (offset > stream->size || std::fseek(file, static_cast<long>(offset), SEEK_SET) != 0) return count == 0 ? 1 : 0;
+  return count == 0 ? 0 : std::fread(buffer, 1, count, file);
+}
+
+void CloseFaceFile(FT_Stream stream) {
+  if (stream->descriptor.pointer != nullptr) std::fclose(static_cast<std::FILE*>(stream->descriptor.pointer));
+  stream->descriptor.pointer = nullptr;
+}
+
+// The face in a font file, read through `stream`, which FreeType closes with the face (or at once, when
+// the face cannot be made). The file is opened as every file the game reads is: one that is missing or
+// not a regular file (a named pipe, a device, a folder) gives no face, as a missing font does.
+FT_Face OpenFace(FT_Library library, const std::string& path, FT_StreamRec& stream) {
+  std::FILE* file = OpenRegularFile(path.c_str());
+  if (file == nullptr) return nullptr;
+  struct stat info;
+  if (fstat(fileno(file), &info) != 0 || info.st_size <= 0) {
+    std::fclose(file);
+    return nullptr;
+  }
+  stream = FT_StreamRec{};
+  stream.size = static_cast<unsigned long>(info.st_size);
+  stream.descriptor.pointer = file;
+  stream.read = ReadFaceFile;
+  stream.close = CloseFaceFile;
+  FT_Open_Args args{};
+  args.flags = FT_OPEN_STREAM;
+  args.stream = &stream;
+  FT_Face face = nullptr;
+  if (FT_Open_Face(library, &args, 0, &face) != 0) return nullptr;
+  return face;
+}
+
 }  // namespace
+
+void SetFontFiles(const char* mincho, const char* gothic) {
+  T().faceFiles[kMinchoFace] = mincho != nullptr ? mincho : kMinchoFontFile;
+  T().faceFiles[kGothicFace] = gothic != nullptr ? gothic : kGothicFontFile;
+}
 
 bool PrepareText(const LogFont& description, const char* text, int length) {
   const Font font = FontFrom(description);
@@ -179,7 +222,7 @@ bool PrepareFontFaces() {
     return false;
   }
   for (int i = 0; i < 2; ++i) {
-    if (t.faces[i] == nullptr && FT_New_Face(t.library, kFaceFiles[i], 0, &t.faces[i]) != 0) t.faces[i] = nullptr;
+    if (t.faces[i] == nullptr) t.faces[i] = OpenFace(t.library, t.faceFiles[i], t.faceStreams[i]);
   }
   return t.faces[0] != nullptr || t.faces[1] != nullptr;
 }

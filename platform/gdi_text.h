@@ -29,7 +29,16 @@ struct LogFont {
   char faceName[kFaceNameSize] = {};
 };
 
-// Opens the two font files once (at set-up); false when FreeType or both files are unavailable.
+// The IPA fonts the two faces are read from.
+constexpr const char* kMinchoFontFile = "/usr/share/fonts/opentype/ipafont-mincho/ipam.ttf";
+constexpr const char* kGothicFontFile = "/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf";
+// The font files the faces are read from (tests point them elsewhere); null: the IPA font. A face
+// opened already keeps its file until ReleaseFontFaces.
+void SetFontFiles(const char* mincho, const char* gothic);
+
+// Opens the two font files once (at set-up), each only if it is a regular file (or a link to one);
+// false when FreeType or both files are unavailable. A face whose file is unavailable is drawn with the
+// other one.
 bool PrepareFontFaces();
 void ReleaseFontFaces();
 

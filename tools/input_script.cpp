@@ -1,5 +1,10 @@
 #include "tools/input_script.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <sstream>
 
 #include "platform/headless/headless_host.h"
@@ -23,6 +28,65 @@ int VirtualKeyFromName(const std::string& name) {
   }
   if (name.size() == 1 && ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= '0' && name[0] <= '9'))) return name[0];
   return 0;
+}
+
+namespace {
+
+std::string TooLong(const std::string& path) {
+  return "--script " + path + " is longer than the " + std::to_string(kMaxScriptBytes) + " bytes a script may hold";
+}
+
+// The script's file open for reads that wait, or -1 with the reason in `error`. A pipe is opened to
+// wait (a named one waits in its open for a writer), then looked at; anything else is opened without
+// waiting and looked at, so that a device or a folder is refused before any read.
+int OpenScript(const std::string& path, std::string& error) {
+  error = "cannot read " + path;
+  struct stat info;
+  if (stat(path.c_str(), &info) != 0) return -1;
+  const bool pipe = S_ISFIFO(info.st_mode);
+  const int fd = open(path.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC | (pipe ? 0 : O_NONBLOCK));
+  if (fd < 0) return -1;
+  const bool known = fstat(fd, &info) == 0;
+  const bool tooLong = known && S_ISREG(info.st_mode) && static_cast<unsigned long long>(info.st_size) > kMaxScriptBytes;
+  if (known && !tooLong && (pipe ? S_ISFIFO(info.st_mode) : S_ISREG(info.st_mode) && fcntl(fd, F_SETFL, 0) == 0)) {
+    return fd;
+  }
+  if (tooLong) {
+    error = TooLong(path);
+  } else if (known && S_ISDIR(info.st_mode)) {
+    error = "--script " + path + " is a folder, not a script";
+  } else if (known) {
+    error = "--script " + path + " is neither a file nor a pipe";
+  }
+  close(fd);
+  return -1;
+}
+
+}  // namespace
+
+bool ReadScriptFile(const std::string& path, std::string& text, std::string& error) {
+  text.clear();
+  const int fd = OpenScript(path, error);
+  if (fd < 0) return false;
+  char block[4096];
+  bool ok = true;
+  for (;;) {
+    const ssize_t n = read(fd, block, sizeof block);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      ok = n == 0;  // on a failed read the error stands: the file cannot be read
+      break;
+    }
+    if (text.size() + static_cast<std::size_t>(n) > kMaxScriptBytes) {
+      error = TooLong(path);
+      ok = false;
+      break;
+    }
+    text.append(block, static_cast<std::size_t>(n));
+  }
+  close(fd);
+  if (ok) error.clear();
+  return ok;
 }
 
 bool ParseInputScript(const std::string& text, std::vector<ScriptEvent>& events, std::string& error) {

@@ -10,10 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -224,21 +221,13 @@ int main(int argc, char** argv) {
   plat::headless::SetAudioDevice(soundDevice);
   plat::headless::SetProgramPath(assetsDir + "/" + std::string(argv[0]).substr(std::string(argv[0]).find_last_of('/') + 1));
   if (!scriptPath.empty()) {
-    std::error_code ignored;
-    if (std::filesystem::is_directory(scriptPath, ignored)) {
-      std::fprintf(stderr, "runner: --script %s is a folder, not a script\n", scriptPath.c_str());
+    std::string text, error;
+    if (!runner::ReadScriptFile(scriptPath, text, error)) {
+      std::fprintf(stderr, "runner: %s\n", error.c_str());
       return 2;
     }
-    std::ifstream file(scriptPath);
-    if (!file) {
-      std::fprintf(stderr, "runner: cannot read %s\n", scriptPath.c_str());
-      return 2;
-    }
-    std::stringstream text;
-    text << file.rdbuf();
     std::vector<runner::ScriptEvent> events;
-    std::string error;
-    if (!runner::ParseInputScript(text.str(), events, error)) {
+    if (!runner::ParseInputScript(text, events, error)) {
       std::fprintf(stderr, "runner: %s: bad script %s\n", scriptPath.c_str(), error.c_str());
       return 2;
     }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/backend.h"
+#include "platform/gdi_text.h"
 #include "platform/headless/headless_host.h"
 #include "platform/sound_device.h"
 #include "platform/window_system.h"
@@ -75,10 +76,14 @@ void Reset() {
   h = Host{};
   detail::ResetQueue();
   ResetAudio();
+  plat::SetFontFiles(nullptr, nullptr);
 }
 
 void SetCalendarTime(std::time_t seconds) { H().calendar = seconds; }
 void SetProgramPath(const std::string& path) { H().programPath = path; }
+void SetFontFiles(const std::string& mincho, const std::string& gothic) {
+  plat::SetFontFiles(mincho.empty() ? nullptr : mincho.c_str(), gothic.empty() ? nullptr : gothic.c_str());
+}
 
 void ScheduleMessage(int frame, std::uint32_t message, WParam wParam, LParam lParam) {
   Host& h = H();

@@ -12,12 +12,15 @@
 namespace plat::headless {
 
 // Back to a fresh host: clock 0, empty queue, no window, no mutexes, no recorded boxes, frame count 0,
-// schedule and hooks cleared, calendar time 1000000000.
+// schedule and hooks cleared, calendar time 1000000000, the IPA fonts.
 void Reset();
 
 void SetCalendarTime(std::time_t seconds);
 // The path reported as the running program (the asset tree is looked up beside it).
 void SetProgramPath(const std::string& path);
+// The font files the text's Mincho and Gothic faces are read from ("" for the IPA fonts), when the
+// game next prepares its text.
+void SetFontFiles(const std::string& mincho, const std::string& gothic);
 
 // Input delivered before the granted frame with that index (0 = before the first frame).
 void ScheduleMessage(int frame, std::uint32_t message, WParam wParam, LParam lParam);

@@ -1,8 +1,9 @@
-// A named pipe, a device or a folder in place of a picture, a sound, a tune or the soundfont: each
-// reader refuses it at once, as it refuses a missing file, and still reads a link to a good file; a
+// A named pipe, a device or a folder in place of a picture, a sound, a tune, the soundfont or a font:
+// each reader refuses it at once, as it refuses a missing file, and still reads a link to a good file; a
 // game whose picture, sound and stage tune are such things plays through stage 1 exactly as one whose
-// files are missing. Every read and every game runs in a child process with a deadline, so one that
-// waits for ever (for a pipe's writer) fails the test instead of hanging it.
+// files are missing, and one whose font is such a thing runs as without that font, its text drawn with
+// the other face. Every read and every game runs in a child process with a deadline, so one that waits
+// for ever (for a pipe's writer) fails the test instead of hanging it.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -22,6 +23,7 @@
 
 #include "framework/el_sound.h"
 #include "platform/bmp_reader.h"
+#include "platform/gdi_text.h"
 #include "platform/headless/headless_host.h"
 #include "platform/mci.h"
 #include "platform/midi_sequencer.h"
@@ -119,6 +121,15 @@ bool LoadSoundFont(const std::string& path) {
   return OpenTuneNow(Built("MIDI/QMX1.MID").string());
 }
 
+// The text's font: both faces read from the file, and a line's glyphs loaded through it.
+bool ReadFont(const std::string& path) {
+  plat::SetFontFiles(path.c_str(), path.c_str());
+  const plat::LogFont plain;  // 12 pixels, upright
+  const bool read = plat::PrepareFontFaces() && plat::PrepareText(plain, "Tessivane", 9);
+  plat::ReleaseFontFaces();
+  return read;
+}
+
 struct Reader {
   const char* what;
   bool (*read)(const std::string& path);
@@ -131,6 +142,7 @@ TEST(NotAFileTest, EveryReaderRefusesAPipeADeviceOrAFolderAtOnceAndReadsALinkToA
       {"sound", ReadSound, Built("SOUND/SHOT.WAV")},
       {"tune", OpenTune, Built("MIDI/QMX1.MID")},
       {"soundfont", LoadSoundFont, plat::audio::sequencer::kDefaultSoundFont},
+      {"font", ReadFont, plat::kGothicFontFile},
   };
   const fs::path dir = Built("tests/not-a-file-readers");
   fs::remove_all(dir);
@@ -234,6 +246,78 @@ TEST(NotAFileTest, AGameWhosePictureSoundAndTuneAreNotFilesPlaysAsWithThemMissin
     EXPECT_TRUE(run.trace == missing.trace) << kind.what << ": the trace differs from the one with the files missing";
   }
   fs::remove_all(out);
+}
+
+// How a game with a font in place ended.
+constexpr int kRanItsFrames = 20;
+constexpr int kShowedTheCredits = 21;
+constexpr int kEndedBadly = 22;
+
+// Counts the frames whose first ending credit line shows as text: white on the navy box it is drawn on,
+// from (280, 180) of the 800x600 picture.
+void CountCreditFrames(int, void* user) {
+  int width = 0, height = 0;
+  const std::vector<std::uint16_t>& pixels = plat::headless::LastPresented(width, height);
+  if (width != 800 || height != 600) return;
+  int navy = 0, white = 0;
+  for (int y = 180; y < 192; ++y) {
+    for (int x = 280; x < 400; ++x) {
+      const std::uint16_t p = pixels[static_cast<std::size_t>(y) * 800 + x];
+      navy += p == 0x0010;
+      white += p == 0xFFFF;
+    }
+  }
+  if (navy > 200 && white > 50) ++*static_cast<int*>(user);
+}
+
+// The real game on the headless host with the text's fonts read from these files, started by I
+// (invincible) and firing all the way, for `frames` frames: 12900 reach the ending's credits.
+int PlayWithFonts(const fs::path& mincho, const fs::path& gothic, int frames) {
+  testing_support::FreshHost();
+  plat::headless::SetFontFiles(mincho.string(), gothic.string());
+  plat::headless::ScheduleKey(3, 'I', true);
+  plat::headless::ScheduleKey(4, 'I', false);
+  plat::headless::ScheduleKey(40, 'C', true);
+  plat::headless::ScheduleKey(40, 'B', true);
+  int creditFrames = 0;
+  plat::headless::SetFrameDoneHook(CountCreditFrames, &creditFrames);
+  if (testing_support::RunGame(frames) != 0 || plat::headless::FinishedFrames() != frames) return kEndedBadly;
+  return creditFrames > 0 ? kShowedTheCredits : kRanItsFrames;
+}
+
+std::string GameOutcome(int status) {
+  switch (status) {
+    case kRanItsFrames: return "ran its frames, no credits shown";
+    case kShowedTheCredits: return "showed the credits";
+    case kEndedBadly: return "ended badly";
+    default: return Outcome(status);
+  }
+}
+
+TEST(NotAFileTest, AGameWhoseMinchoFontIsNotAFileRunsItsFrames) {
+  const fs::path dir = Built("tests/not-a-file-font");
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  for (const NotAFile& kind : kNotFiles) {
+    const fs::path mincho = dir / ("ipam-" + std::to_string(&kind - kNotFiles) + ".ttf");
+    kind.make(mincho);
+    const int status = InChild([&] { return PlayWithFonts(mincho, "", 60); }, 60);
+    EXPECT_EQ(status, kRanItsFrames) << "a Mincho font that is " << kind.what << ": " << GameOutcome(status);
+  }
+  fs::remove_all(dir);
+}
+
+// The credits are drawn with the Gothic face: with a named pipe in its place they are drawn with the
+// Mincho one, as with the Gothic font missing.
+TEST(NotAFileTest, AGameWhoseGothicFontIsAPipeShowsTheCreditsInMincho) {
+  const fs::path dir = Built("tests/not-a-file-credits");
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  const fs::path pipe = dir / "ipag.ttf";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  const int status = InChild([&] { return PlayWithFonts("", pipe, 12900); }, 300);
+  EXPECT_EQ(status, kShowedTheCredits) << GameOutcome(status);
+  fs::remove_all(dir);
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
 #!/bin/sh
 # The headless runner from the outside: every option it cannot honour is refused with a message and a
-# non-zero status, every file it cannot write fails the run with a message naming it, and a damaged
-# stage tune in the asset tree leaves a game that plays all its frames, its trace listing each music
-# command on the line of the frame that sent it.
+# non-zero status, a script comes from a file or a pipe, every file it cannot write fails the run with
+# a message naming it, and a damaged stage tune in the asset tree leaves a game that plays all its
+# frames, its trace listing each music command on the line of the frame that sent it.
 #   runner_check.sh RUNNER ASSET_DIR WORKDIR
 set -u
+. "$(dirname "$0")/../window/window_check_start.sh"
 runner="$1"
 assets="$2"
 work="$3/runner-check"
@@ -36,9 +37,11 @@ refused "unknown option" --fast
 
 # Each refusal or failed write from here on exits with its own status and names what it could not do.
 #   expect STATUS TEXT WHAT ARGUMENTS...
+# (run through $within when it names a wrapper)
+within=""
 expect() {
   want="$1"; text="$2"; what="$3"; shift 3
-  timeout 60 "$runner" "$@" >/dev/null 2>"$work/err"
+  $within timeout 60 "$runner" "$@" >/dev/null 2>"$work/err"
   status=$?
   if [ "$status" -ne "$want" ]; then
     echo "$what: status $status, not $want"; failed=1
@@ -70,6 +73,50 @@ expect 2 "$work/no-folder/a.wav" "sound into a missing folder" --frames 5 --audi
 # one more is refused before the game starts, and before the file is made.
 expect 2 "at most, not 1460760" "sound longer than a WAV file holds" --frames 1460760 --audio "$work/long.wav"
 [ ! -e "$work/long.wav" ] || { echo "the refused long sound made its file"; failed=1; }
+
+# A script is a regular file or a pipe of at most 1048576 bytes. A device, a folder or a longer script
+# is refused, in bounded memory: where the runner starts within 512 MiB of address space (a sanitized
+# build maps far more for its shadow memory) these runs get no more, so one that reads without end fails
+# fast instead of filling the machine.
+limit=""
+if (ulimit -v 524288 && exec "$runner" --frames 1) >/dev/null 2>&1; then limit=524288; fi
+bounded() { if [ -n "$limit" ]; then (ulimit -v "$limit" && exec "$@"); else "$@"; fi; }
+within=bounded
+head -c 1048576 /dev/zero | tr '\0' '\n' >"$work/full.script"
+printf '\n' | cat "$work/full.script" - >"$work/long.script"
+mkfifo "$work/pipe"
+expect 2 "/dev/zero is neither a file nor a pipe" "script from /dev/zero" --frames 2 --script /dev/zero
+expect 2 "/dev/urandom is neither a file nor a pipe" "script from /dev/urandom" --frames 2 --script /dev/urandom
+expect 2 "$work is a folder" "script that is a folder" --frames 2 --script "$work"
+expect 2 "long.script is longer than the 1048576 bytes" "script file past the limit" --frames 2 \
+  --script "$work/long.script"
+expect 0 "" "script file of the limit" --frames 2 --script "$work/full.script"
+yes '1 down C' >"$work/pipe" &
+writer=$!
+expect 2 "pipe is longer than the 1048576 bytes" "named pipe past the limit" --frames 2 --script "$work/pipe"
+kill "$writer" 2>/dev/null; wait "$writer"
+within=""
+# A pipe with a good script: one the runner is handed (as `--script <(...)` hands it), and a named one,
+# whose open waits for a writer (in the kernel's wait_for_partner): the runner is started first and the
+# script written only once it waits there. Each run leaves the title by the script's Enter.
+printf '3 down RETURN\n5 up RETURN\n' | timeout 60 "$runner" --frames 20 --script /dev/stdin --trace "$work/stdin.trace"
+status=$?
+[ "$status" -eq 0 ] || { echo "script from a pipe handed over: status $status"; failed=1; }
+"$runner" --frames 20 --script "$work/pipe" --trace "$work/pipe.trace" 2>"$work/err" &
+reader=$!
+started "$reader"
+waits_for_writer() { gone "$reader" || [ "$(cat "/proc/$reader/wchan" 2>/dev/null)" = wait_for_partner ]; }
+wait_until 30 waits_for_writer && alive "$reader" && printf '3 down RETURN\n5 up RETURN\n' >"$work/pipe"
+if wait_until 60 gone "$reader"; then
+  wait "$reader"
+  status=$?
+  [ "$status" -eq 0 ] || { echo "script from a named pipe: status $status"; failed=1; }
+else
+  echo "script from a named pipe: still running"; failed=1
+fi
+for trace in stdin pipe; do
+  grep -q '"scene":2' "$work/$trace.trace" 2>/dev/null || { echo "script from $trace: the game never left the title"; failed=1; }
+done
 
 # Two pictures or two dumps of one frame are each written, alike.
 expect 0 "" "two pictures and two dumps of one frame" --frames 5 --shot 3:"$work/a.png" --shot 3:"$work/b.png" \
