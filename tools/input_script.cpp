@@ -1,13 +1,12 @@
 #include "tools/input_script.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <cerrno>
+#include <cstdio>
 #include <sstream>
 
 #include "platform/headless/headless_host.h"
+#include "platform/regular_file.h"
 #include "platform/win_types.h"
 
 namespace runner {
@@ -36,55 +35,52 @@ std::string TooLong(const std::string& path) {
   return "--script " + path + " is longer than the " + std::to_string(kMaxScriptBytes) + " bytes a script may hold";
 }
 
-// The script's file open for reads that wait, or -1 with the reason in `error`. A pipe is opened to
-// wait (a named one waits in its open for a writer), then looked at; anything else is opened without
-// waiting and looked at, so that a device or a folder is refused before any read.
-int OpenScript(const std::string& path, std::string& error) {
-  error = "cannot read " + path;
+// The script's file open for reading, or null with the reason in `error`. A regular file (or a link to
+// one) is opened as every file the game reads is; a pipe is opened to wait (a named one waits in its
+// open for a writer); anything else (a device, a folder) is refused before any read.
+std::FILE* OpenScript(const std::string& path, std::string& error) {
   struct stat info;
-  if (stat(path.c_str(), &info) != 0) return -1;
-  const bool pipe = S_ISFIFO(info.st_mode);
-  const int fd = open(path.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC | (pipe ? 0 : O_NONBLOCK));
-  if (fd < 0) return -1;
-  const bool known = fstat(fd, &info) == 0;
-  const bool tooLong = known && S_ISREG(info.st_mode) && static_cast<unsigned long long>(info.st_size) > kMaxScriptBytes;
-  if (known && !tooLong && (pipe ? S_ISFIFO(info.st_mode) : S_ISREG(info.st_mode) && fcntl(fd, F_SETFL, 0) == 0)) {
-    return fd;
-  }
-  if (tooLong) {
+  const bool known = stat(path.c_str(), &info) == 0;
+  const bool pipe = known && S_ISFIFO(info.st_mode);
+  if (known && S_ISREG(info.st_mode) && static_cast<unsigned long long>(info.st_size) > kMaxScriptBytes) {
     error = TooLong(path);
-  } else if (known && S_ISDIR(info.st_mode)) {
-    error = "--script " + path + " is a folder, not a script";
-  } else if (known) {
-    error = "--script " + path + " is neither a file nor a pipe";
+    return nullptr;
   }
-  close(fd);
-  return -1;
+  std::FILE* file = pipe ? std::fopen(path.c_str(), "rbe") : plat::OpenRegularFile(path.c_str());
+  if (file != nullptr && pipe && (fstat(fileno(file), &info) != 0 || !S_ISFIFO(info.st_mode))) {
+    std::fclose(file);
+    file = nullptr;
+  }
+  if (file != nullptr) return file;
+  if (known && S_ISDIR(info.st_mode)) {
+    error = "--script " + path + " is a folder, not a script";
+  } else if (known && !pipe && !S_ISREG(info.st_mode)) {
+    error = "--script " + path + " is neither a file nor a pipe";
+  } else {
+    error = "cannot read " + path;
+  }
+  return nullptr;
 }
 
 }  // namespace
 
 bool ReadScriptFile(const std::string& path, std::string& text, std::string& error) {
   text.clear();
-  const int fd = OpenScript(path, error);
-  if (fd < 0) return false;
+  std::FILE* file = OpenScript(path, error);
+  if (file == nullptr) return false;
   char block[4096];
   bool ok = true;
-  for (;;) {
-    const ssize_t n = read(fd, block, sizeof block);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      ok = n == 0;  // on a failed read the error stands: the file cannot be read
-      break;
-    }
-    if (text.size() + static_cast<std::size_t>(n) > kMaxScriptBytes) {
-      error = TooLong(path);
-      ok = false;
-      break;
-    }
-    text.append(block, static_cast<std::size_t>(n));
+  for (std::size_t n; ok && (n = std::fread(block, 1, sizeof block, file)) > 0;) {
+    ok = text.size() + n <= kMaxScriptBytes;
+    if (ok) text.append(block, n);
   }
-  close(fd);
+  if (!ok) {
+    error = TooLong(path);
+  } else if (std::ferror(file)) {
+    error = "cannot read " + path;
+    ok = false;
+  }
+  std::fclose(file);
   if (ok) error.clear();
   return ok;
 }

@@ -23,7 +23,6 @@ struct Presenter {
   void* surfacePixels = nullptr;
   XrgbWindow target;
   PictureFit fit;
-  char refusal[160] = "";  // why the window's surface could not be had, last time it could not
 };
 
 Presenter& P() {
@@ -39,15 +38,7 @@ bool XrgbWords(const SDL_Surface* s) {
 // The window's surface as it is now: SDL makes a new one after the window's size changed.
 bool FetchSurface(Presenter& p) {
   SDL_Surface* s = SDL_GetWindowSurface(p.window);
-  if (s == nullptr) {
-    std::snprintf(p.refusal, sizeof p.refusal, "%s", SDL_GetError());
-    return false;
-  }
-  if (!XrgbWords(s)) {
-    std::snprintf(p.refusal, sizeof p.refusal, "the display's pixels are %s, not the 32-bit XRGB the picture is shown in",
-                  SDL_GetPixelFormatName(s->format->format));
-    return false;
-  }
+  if (s == nullptr || !XrgbWords(s)) return false;
   if (s == p.surface && s->pixels == p.surfacePixels && s->w == p.target.width && s->h == p.target.height) return true;
   p.surface = s;
   p.surfacePixels = s->pixels;
@@ -73,10 +64,7 @@ void Put(Presenter& p) {
 
 bool StartSurfacePresenter(SDL_Window* window, int width, int height) {
   Presenter& p = P();
-  if (p.running || window == nullptr || width <= 0 || height <= 0) {
-    std::snprintf(p.refusal, sizeof p.refusal, "%s", p.running ? "already in use" : "no window or no picture");
-    return false;
-  }
+  if (p.running || window == nullptr || width <= 0 || height <= 0) return false;
   p.window = window;
   p.width = width;
   p.height = height;
@@ -92,7 +80,15 @@ bool StartSurfacePresenter(SDL_Window* window, int width, int height) {
 
 void StopSurfacePresenter() { P() = Presenter{}; }
 
-const char* SurfaceRefusal() { return P().refusal; }
+const char* SurfaceRefusal(SDL_Window* window) {
+  static char reason[160];
+  const SDL_Surface* s = SDL_GetWindowSurface(window);
+  if (s == nullptr) return SDL_GetError();
+  if (XrgbWords(s)) return "the window's surface could not be used";
+  std::snprintf(reason, sizeof reason, "the display's pixels are %s, not the 32-bit XRGB the picture is shown in",
+                SDL_GetPixelFormatName(s->format->format));
+  return reason;
+}
 
 bool SurfacePresenterRunning() { return P().running; }
 

@@ -13,9 +13,9 @@ namespace plat::sdl {
 
 bool StartSurfacePresenter(SDL_Window* window, int width, int height);
 void StopSurfacePresenter();
-// Why the window's surface could not be used, when it last could not (SDL's reason, or a format that
-// is not the picture's).
-const char* SurfaceRefusal();
+// Why the window's surface cannot take the picture (SDL's reason, or a format that is not the
+// picture's); asked once the presenter could not start.
+const char* SurfaceRefusal(SDL_Window* window);
 bool SurfacePresenterRunning();
 
 // The calling thread's time for one present.

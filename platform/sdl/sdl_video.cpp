@@ -101,7 +101,7 @@ void AttachVideo(SDL_Window* window, int logicalWidth, int logicalHeight, Presen
       v.path = preferred;
       return;
     }
-    std::fprintf(stderr, "SDL window surface: %s; the picture goes through a renderer\n", SurfaceRefusal());
+    std::fprintf(stderr, "SDL window surface: %s; the picture goes through a renderer\n", SurfaceRefusal(window));
   }
   v.path = PresentPath::RendererTexture;
   AttachRenderer(v, window, logicalWidth, logicalHeight);
