@@ -16,6 +16,11 @@ FrameworkState Framework;
 
 namespace {
 
+// How long a start waits for the copy holding the lock to take its request or to let the lock go, and
+// how often it looks again meanwhile.
+constexpr std::uint32_t kOtherCopyWaitMs = 2000;
+constexpr std::uint32_t kOtherCopyRetryMs = 10;
+
 // Bounded append of `text` to the zero-terminated `buffer` of `size` bytes.
 void Append(char* buffer, std::size_t size, const char* text) {
   const std::size_t used = std::strlen(buffer);
@@ -31,19 +36,31 @@ void InitGlobals() {
   SceneState = SceneStateRecord{};
 }
 
+// A copy that is quitting stops taking requests and then lets its lock go: a start that meets it
+// (nobody takes the request, or the request is closed unanswered) tries the lock again and runs a game
+// of its own once the lock is free. A copy still starting takes requests a moment after it holds the
+// lock, and is tried again likewise. Only a copy that keeps the lock and does not come to the front
+// (stopped, or hung) turns the start away, and the player is told why nothing shows.
 int CheckSingleInstance(const char* title) {
   std::snprintf(Framework.mutexName, sizeof Framework.mutexName, "%s:ElMutex", title);
-  bool alreadyExists = false;
-  Framework.mutex = plat::CreateNamedMutex(Framework.mutexName, alreadyExists);
-  Framework.mutexHeld = Framework.mutex != 0;
-  if (alreadyExists) {
-    if (plat::SetForegroundWindow(plat::FindWindow("DEFAULT", title))) return 0;
-    // A copy that is stopped or hung takes no request: the player is told why nothing shows.
-    std::fprintf(stderr, "%s: a copy is already running on display %s but did not come to the front\n", title,
-                 plat::CurrentDisplayName());
-    return -1;
+  const std::uint32_t since = plat::TimeGetTime();
+  for (;;) {
+    bool alreadyExists = false;
+    Framework.mutex = plat::CreateNamedMutex(Framework.mutexName, alreadyExists);
+    Framework.mutexHeld = Framework.mutex != 0;
+    if (!alreadyExists) return 1;
+    const plat::WindowHandle window = plat::FindWindow("DEFAULT", title);
+    if (plat::SetForegroundWindow(window)) return 0;
+    if (plat::GetLastError() == plat::ERROR_TIMEOUT) break;
+    // A copy seen going away lets its lock go right after: should that fall at the end of the wait, it
+    // is waited for a while longer.
+    const bool wentAway = window != plat::kNoWindow;
+    if (plat::TimeGetTime() - since >= (wentAway ? 2 : 1) * kOtherCopyWaitMs) break;
+    plat::Sleep(kOtherCopyRetryMs);
   }
-  return 1;
+  std::fprintf(stderr, "%s: a copy is already running on display %s but did not come to the front\n", title,
+               plat::CurrentDisplayName());
+  return -1;
 }
 
 int Init() {

@@ -32,10 +32,11 @@ int CreateMutex(const char* name, bool& alreadyExists);
 void ReleaseMutex(int handle);
 // The display the lock belongs to, as copies of the game name it ("x11:1"; see CreateMutex).
 const char* DisplayName();
-// Another running copy's window with this class and title (found: connected to it), and the request
-// that it come to the front: true once that copy answered.
+// Another running copy's window with this class and title (found: connected to it, at once, never
+// waiting), and the request that it come to the front: true once that copy answered that it did.
+// False with wentAway set when the copy closed the connection without answering (it is quitting).
 bool FindForeignWindow(const char* className, const char* title);
-bool RaiseForeignWindow();
+bool RaiseForeignWindow(bool& wentAway);
 // The named window our process now owns, so a later copy can find it.
 void AnnounceWindow(const char* className, const char* title);
 

@@ -24,10 +24,15 @@ WindowHandle CreateMainWindow(const char* className, const char* title, bool ful
 void ShowMainWindow(WindowHandle window);
 bool DestroyWindow(WindowHandle window);  // sends WM_DESTROY to the procedure before it returns
 WindowHandle MainWindow();
-// Another running copy's window, found by class and title; kNoWindow when none.
+// Another running copy's window, found by class and title; kNoWindow when none takes requests now
+// (no copy, or one still starting, quitting, or too busy to take the request).
 WindowHandle FindWindow(const char* className, const char* title);
-// False when the window did not come to the front (none, or a copy that does not answer).
+// False when the window did not come to the front; GetLastError then tells why: the other copy's
+// window went away without answering (ERROR_INVALID_WINDOW_HANDLE: that copy is quitting), or it did
+// not answer within a few seconds (ERROR_TIMEOUT: stopped, or hung).
 bool SetForegroundWindow(WindowHandle window);
+enum : unsigned { ERROR_SUCCESS = 0, ERROR_INVALID_WINDOW_HANDLE = 1400, ERROR_TIMEOUT = 1460 };
+unsigned GetLastError();
 
 // ---- messages -----------------------------------------------------------------------------------
 bool PeekMessage(Message& out, bool remove);  // remove: take it off the queue

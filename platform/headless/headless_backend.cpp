@@ -45,8 +45,8 @@ struct Host {
   int raises = 0;
   std::set<std::string> mutexes;
   std::vector<std::string> mutexByHandle;
-  std::map<std::pair<std::string, std::string>, bool> foreignWindows;  // window -> answers a raise
-  bool foreignAnswers = false;  // the window found last answers
+  std::map<std::pair<std::string, std::string>, ForeignCopy> foreignWindows;
+  std::pair<std::string, std::string> foreignFound;  // the window FindForeignWindow connected to
   std::pair<std::string, std::string> ownWindow;
   bool windowExists = false;
   bool cursorConfined = false;
@@ -117,8 +117,8 @@ void AdvanceClock(std::int64_t nanoseconds) { H().clock += nanoseconds; }
 const std::vector<std::string>& MessageBoxes() { return H().boxes; }
 void ClearMessageBoxes() { H().boxes.clear(); }
 int ForeignRaises() { return H().raises; }
-void AddForeignWindow(const std::string& className, const std::string& title, bool answers) {
-  H().foreignWindows[{className, title}] = answers;
+void AddForeignWindow(const std::string& className, const std::string& title, const ForeignCopy& copy) {
+  H().foreignWindows[{className, title}] = copy;
 }
 DesktopHold Holds() {
   const Host& h = H();
@@ -130,6 +130,7 @@ bool TextInputOn() { return H().textInput; }
 }  // namespace plat::headless
 
 namespace plat::backend {
+using plat::headless::ForeignCopy;
 using plat::headless::H;
 
 bool CreateWindow(const char*, bool, int, int) {
@@ -193,13 +194,28 @@ void ReleaseMutex(int handle) {
 bool FindForeignWindow(const char* className, const char* title) {
   auto& h = H();
   const auto found = h.foreignWindows.find({className, title});
-  h.foreignAnswers = found != h.foreignWindows.end() && found->second;
-  return found != h.foreignWindows.end();
+  if (found == h.foreignWindows.end() || Milliseconds() < found->second.listensFromMs) return false;
+  h.foreignFound = found->first;
+  return true;
 }
 
-bool RaiseForeignWindow() {
-  ++H().raises;
-  return H().foreignAnswers;
+bool RaiseForeignWindow(bool& wentAway) {
+  auto& h = H();
+  ++h.raises;
+  wentAway = false;
+  const auto found = h.foreignWindows.find(h.foreignFound);
+  if (found == h.foreignWindows.end()) return false;
+  const ForeignCopy copy = found->second;
+  if (copy.answer == ForeignCopy::Answer::Closes) {
+    // Quitting: the window goes, and the lock with it.
+    h.foreignWindows.erase(found);
+    h.mutexes.erase(copy.lock);
+    for (std::string& held : h.mutexByHandle) {
+      if (held == copy.lock) held.clear();
+    }
+    wentAway = true;
+  }
+  return copy.answer == ForeignCopy::Answer::Shown;
 }
 
 void AnnounceWindow(const char* className, const char* title) { H().ownWindow = {className, title}; }

@@ -46,9 +46,18 @@ void AdvanceClock(std::int64_t nanoseconds);
 const std::vector<std::string>& MessageBoxes();
 void ClearMessageBoxes();
 int ForeignRaises();
-// Pretends another copy of the program runs: its window with this class and title exists, and comes to
-// the front when asked, unless it does not answer (a copy that is stopped or hung).
-void AddForeignWindow(const std::string& className, const std::string& title, bool answers = true);
+// Pretends another copy of the program runs: its window with this class and title exists, and meets a
+// request to come to the front as `answer` says.
+struct ForeignCopy {
+  enum class Answer {
+    Shown,    // comes to the front
+    Nothing,  // never answers: stopped, or hung
+    Closes,   // quitting: closes the request unanswered, its window and its lock go
+  } answer = Answer::Shown;
+  std::string lock;                 // the lock a quitting copy lets go
+  std::uint32_t listensFromMs = 0;  // still starting: found from this millisecond of the clock on
+};
+void AddForeignWindow(const std::string& className, const std::string& title, const ForeignCopy& copy = {});
 // What the window holds of the desktop now, and what it held while each message box was up.
 struct DesktopHold {
   bool keyboardGrabbed = false;

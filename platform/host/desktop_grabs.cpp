@@ -26,7 +26,10 @@ Grabs& G() {
 void Apply() {
   Grabs& g = G();
   const bool keyboard = g.fullScreen && g.focused && !g.boxShown;
-  const bool pointer = g.confined && !g.boxShown;
+  // The pointer likewise is let go with the focus. Held through a minimising, SDL would try to take it
+  // back for five seconds, the main thread waiting, when it wrongly takes the minimised window for
+  // restored (openbox): no request from a later start would be taken meanwhile.
+  const bool pointer = g.confined && g.focused && !g.boxShown;
   const bool hidden = g.hidden && !g.boxShown;
   if (keyboard != g.keyboardHeld) backend::GrabKeyboard(keyboard);
   if (pointer != g.pointerHeld) backend::ConfineCursor(pointer);

@@ -1,7 +1,7 @@
-// What the window holds of the desktop while the game runs: the keyboard (full screen, while the
-// window has the focus), the pointer confined to the window and hidden over it. The game's requests
-// and the window system's focus changes come in here; an error box lets go of everything while it is
-// up, so it can be answered with the mouse, and the grabs come back after it.
+// What the window holds of the desktop while the game runs: the keyboard (full screen) and the pointer
+// confined to the window, both while the window has the focus, and the pointer hidden over it. The
+// game's requests and the window system's focus changes come in here; an error box lets go of
+// everything while it is up, so it can be answered with the mouse, and the grabs come back after it.
 #pragma once
 
 namespace plat::detail {

@@ -24,6 +24,7 @@ struct QueueState {
   char className[64] = {};
   WindowHandle mainWindow = kNoWindow;
   bool keyDown[kVirtualKeyCount] = {};
+  unsigned lastError = ERROR_SUCCESS;  // why the last SetForegroundWindow failed
 };
 
 QueueState& State() {
@@ -169,13 +170,23 @@ WindowHandle FindWindow(const char* className, const char* title) {
 }
 
 bool SetForegroundWindow(WindowHandle window) {
-  if (window == kForeignWindow) return backend::RaiseForeignWindow();
-  if (window == kMainWindow && State().mainWindow == kMainWindow) {
+  QueueState& q = State();
+  q.lastError = ERROR_SUCCESS;
+  if (window == kForeignWindow) {
+    bool wentAway = false;
+    if (backend::RaiseForeignWindow(wentAway)) return true;
+    q.lastError = wentAway ? ERROR_INVALID_WINDOW_HANDLE : ERROR_TIMEOUT;
+    return false;
+  }
+  if (window == kMainWindow && q.mainWindow == kMainWindow) {
     backend::RaiseWindow();
     return true;
   }
+  q.lastError = ERROR_INVALID_WINDOW_HANDLE;
   return false;
 }
+
+unsigned GetLastError() { return State().lastError; }
 
 bool PeekMessage(Message& out, bool remove) {
   backend::PumpEvents(false);

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 
 namespace plat::sdl {
 namespace {
@@ -18,13 +19,14 @@ namespace {
 constexpr int kPendingSlots = 4;
 // A connection that has sent nothing for this long is given up (a copy that hung or died half-way).
 constexpr std::uint32_t kPendingLifeMs = 5000;
-constexpr int kConnectRetryMs = 10;
+constexpr int kListenRetryMs = 10;
 constexpr char kRequest[] = "raise\n";
 constexpr char kAnswer[] = "shown\n";
 
 struct Pending {
   int socket = -1;
   std::uint32_t since = 0;
+  bool asked = false;  // its request came; it waits for the answer
 };
 
 struct Sockets {
@@ -36,6 +38,20 @@ struct Sockets {
 Sockets& K() {
   static Sockets sockets;
   return sockets;
+}
+
+std::int64_t MonotonicNs() {
+  timespec ts;
+  clock_gettime(CLOCK_MONOTONIC, &ts);
+  return static_cast<std::int64_t>(ts.tv_sec) * 1000000000 + ts.tv_nsec;
+}
+
+// The moment `ms` from now, and the whole milliseconds left until it (rounded up: a wait never ends
+// short of it).
+std::int64_t MsFromNow(int ms) { return MonotonicNs() + static_cast<std::int64_t>(ms) * 1000000; }
+std::int64_t MsLeft(std::int64_t until) {
+  const std::int64_t left = until - MonotonicNs();
+  return left <= 0 ? 0 : (left + 999999) / 1000000;
 }
 
 // "tessivane:<uid>:<name>" in the abstract namespace (sun_path starts with a zero byte).
@@ -67,14 +83,39 @@ void Drop(Pending& p) {
   p = Pending{};
 }
 
-// 1: the request came (answered, closed); 0: nothing yet, kept; -1: closed without a request.
+// 1: the request came (kept for its answer); 0: nothing yet, kept; -1: closed without a request.
 int ReadRequest(Pending& p) {
   char request[16];
   const ssize_t n = recv(p.socket, request, sizeof request, MSG_DONTWAIT);
   if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) return 0;
-  if (n > 0) send(p.socket, kAnswer, sizeof kAnswer - 1, MSG_DONTWAIT | MSG_NOSIGNAL);
+  if (n > 0) {
+    p.asked = true;
+    return 1;
+  }
   Drop(p);
-  return n > 0 ? 1 : -1;
+  return -1;
+}
+
+// The first copy's answer, read until its line ends, it closes, or the time is up; a signal that
+// breaks into the wait does not shorten it.
+RaiseAnswer AwaitAnswer(int socket, int replyMs) {
+  const std::int64_t until = MsFromNow(replyMs);
+  char reply[sizeof kAnswer + 8] = {};
+  std::size_t got = 0;
+  while (got < sizeof reply - 1 && std::memchr(reply, '\n', got) == nullptr) {
+    const std::int64_t left = MsLeft(until);
+    if (left == 0) return RaiseAnswer::None;
+    pollfd answer{socket, POLLIN, 0};
+    const int ready = poll(&answer, 1, static_cast<int>(left));
+    if (ready < 0 && errno == EINTR) continue;
+    if (ready <= 0) return RaiseAnswer::None;
+    const ssize_t n = recv(socket, reply + got, sizeof reply - 1 - got, MSG_DONTWAIT);
+    if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) continue;
+    if (n <= 0) return RaiseAnswer::Closed;
+    got += static_cast<std::size_t>(n);
+  }
+  // Anything but the answer is not taken for it.
+  return std::strcmp(reply, kAnswer) == 0 ? RaiseAnswer::Shown : RaiseAnswer::None;
 }
 
 }  // namespace
@@ -90,18 +131,24 @@ void DropInstanceLock(int socket) {
   if (socket >= 0) close(socket);
 }
 
-bool ListenForRaiseRequests(const char* name) {
+int ListenForRaiseRequests(const char* name, int waitMs) {
   Sockets& k = K();
   StopListening();
+  const std::int64_t until = MsFromNow(waitMs);
   int error = 0;
-  const int fd = BoundSocket(name, SOCK_NONBLOCK, error);
-  if (fd < 0) return false;
+  int fd = BoundSocket(name, SOCK_NONBLOCK, error);
+  while (fd < 0 && error == EADDRINUSE && MsLeft(until) > 0) {
+    poll(nullptr, 0, kListenRetryMs);
+    fd = BoundSocket(name, SOCK_NONBLOCK, error);
+  }
+  if (fd < 0) return error;
   if (listen(fd, kPendingSlots) != 0) {
+    error = errno;
     close(fd);
-    return false;
+    return error;
   }
   k.listening = fd;
-  return true;
+  return 0;
 }
 
 void StopListening() {
@@ -116,7 +163,7 @@ int TakeRaiseRequests(std::uint32_t nowMs) {
   if (k.listening < 0) return 0;
   int requests = 0;
   for (Pending& p : k.pending) {
-    if (p.socket < 0) continue;
+    if (p.socket < 0 || p.asked) continue;
     if (ReadRequest(p) == 1) {
       ++requests;
     } else if (p.socket >= 0 && nowMs - p.since > kPendingLifeMs) {
@@ -128,28 +175,30 @@ int TakeRaiseRequests(std::uint32_t nowMs) {
     if (p.socket >= 0) continue;
     const int client = accept4(k.listening, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
     if (client < 0) break;
-    p = Pending{client, nowMs};
+    p = Pending{client, nowMs, false};
     if (ReadRequest(p) == 1) ++requests;
   }
   return requests;
 }
 
-bool ConnectForRaise(const char* name, int waitMs) {
+void AnswerRaiseRequests() {
+  for (Pending& p : K().pending) {
+    if (!p.asked) continue;
+    send(p.socket, kAnswer, sizeof kAnswer - 1, MSG_DONTWAIT | MSG_NOSIGNAL);
+    Drop(p);
+  }
+}
+
+// One try: a first copy still starting (it holds the lock but listens a moment later) or quitting
+// refuses the connection, and one that has stopped taking requests lets its queue fill up; the caller
+// looks at the lock again and decides whether to try once more.
+bool ConnectForRaise(const char* name) {
   Sockets& k = K();
   const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
   if (fd < 0) return false;
   sockaddr_un address;
   const socklen_t length = Address(name, address);
-  // Tried again every 10 ms until waitMs have passed, never waited on for ever: a first copy still
-  // starting (it holds the lock but makes its window, and listens, a moment later) refuses the
-  // connection, and one that has stopped taking requests lets its listening queue fill up.
-  int result = connect(fd, reinterpret_cast<sockaddr*>(&address), length);
-  for (int waited = 0; result != 0 && (errno == EAGAIN || errno == ECONNREFUSED) && waited < waitMs;
-       waited += kConnectRetryMs) {
-    poll(nullptr, 0, kConnectRetryMs);
-    result = connect(fd, reinterpret_cast<sockaddr*>(&address), length);
-  }
-  if (result != 0) {
+  if (connect(fd, reinterpret_cast<sockaddr*>(&address), length) != 0) {
     close(fd);
     return false;
   }
@@ -158,22 +207,17 @@ bool ConnectForRaise(const char* name, int waitMs) {
   return true;
 }
 
-bool SendRaiseRequest(int replyMs) {
+RaiseAnswer SendRaiseRequest(int replyMs) {
   Sockets& k = K();
-  if (k.asking < 0) return false;
-  bool answered = false;
+  if (k.asking < 0) return RaiseAnswer::Closed;
+  // A request that cannot be sent found the other end gone.
+  RaiseAnswer answer = RaiseAnswer::Closed;
   if (send(k.asking, kRequest, sizeof kRequest - 1, MSG_NOSIGNAL) == sizeof kRequest - 1) {
-    // The answer says the first copy took the request; a copy that is stopped or hung never gives it,
-    // so the wait is bounded.
-    pollfd answer{k.asking, POLLIN, 0};
-    char reply[sizeof kAnswer] = {};
-    answered = poll(&answer, 1, replyMs) == 1 &&
-               recv(k.asking, reply, sizeof reply - 1, MSG_DONTWAIT) == sizeof kAnswer - 1 &&
-               std::strcmp(reply, kAnswer) == 0;
+    answer = AwaitAnswer(k.asking, replyMs);
   }
   close(k.asking);
   k.asking = -1;
-  return answered;
+  return answer;
 }
 
 }  // namespace plat::sdl

@@ -11,19 +11,30 @@ namespace plat::sdl {
 int TakeInstanceLock(const char* name, bool& alreadyTaken);
 void DropInstanceLock(int socket);
 
-// The first copy: listens under the name. Connections are accepted without waiting and kept (a few at
-// once, for a few seconds) until their request arrives or they close, so a request that comes a little
-// after its connection is not lost.
-bool ListenForRaiseRequests(const char* name);
+// The first copy: listens under the name. A copy that is quitting may hold the name a moment after
+// its lock is free, so a name in use is tried again until waitMs have passed. Returns 0, or the errno
+// of the last try. Connections are accepted without waiting and kept (a few at once, for a few
+// seconds) until their request arrives or they close, so a request that comes a little after its
+// connection is not lost.
+int ListenForRaiseRequests(const char* name, int waitMs);
+// Every connection is closed, those whose request is not answered yet among them: their copies learn
+// that this one is going away.
 void StopListening();
-// Takes what has arrived, never waiting; answers each request and returns how many came. nowMs: the
-// game's millisecond clock, by which a connection kept too long without its request is given up.
+// Takes what has arrived, never waiting, and returns how many requests came; they wait for
+// AnswerRaiseRequests. nowMs: the game's millisecond clock, by which a connection kept too long
+// without its request is given up.
 int TakeRaiseRequests(std::uint32_t nowMs);
+// Answers "shown" to every request taken, once the window has been brought to the front.
+void AnswerRaiseRequests();
 
-// A later copy: connects to the first copy's name (false when nobody listens there, or the first copy's
-// queue stays full, for waitMs), then sends the request and waits up to replyMs for its answer. True
-// when the first copy answered: it took the request.
-bool ConnectForRaise(const char* name, int waitMs);
-bool SendRaiseRequest(int replyMs);
+// A later copy: connects to the first copy's name, never waiting (false when nobody listens there, or
+// the first copy's queue is full), then sends the request and waits up to replyMs for its answer.
+bool ConnectForRaise(const char* name);
+enum class RaiseAnswer {
+  Shown,   // the first copy brought its window to the front
+  Closed,  // it closed the connection without answering: it is quitting
+  None,    // no answer within the wait: stopped, or hung
+};
+RaiseAnswer SendRaiseRequest(int replyMs);
 
 }  // namespace plat::sdl

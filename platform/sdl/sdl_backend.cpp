@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <string>
 
@@ -73,9 +74,12 @@ std::string WindowSocketName(const char* className, const char* title) {
   return OnDisplay("window", std::string(className) + ":" + title);
 }
 
-// On the main thread: another copy's request brings the window back, however many came at once.
+// On the main thread: another copy's request brings the window back, however many came at once, and
+// only then are they answered.
 void AcceptRaiseRequests() {
-  if (sdl::TakeRaiseRequests(Milliseconds()) > 0) RaiseWindow();
+  if (sdl::TakeRaiseRequests(Milliseconds()) == 0) return;
+  RaiseWindow();
+  sdl::AnswerRaiseRequests();
 }
 
 void PostWindowEvent(const SDL_WindowEvent& e) {
@@ -259,21 +263,38 @@ int CreateMutex(const char* name, bool& alreadyExists) {
   return socket >= 0 ? socket + 1 : 0;
 }
 
-void ReleaseMutex(int handle) { sdl::DropInstanceLock(handle - 1); }
+// The window takes no more requests from the moment the lock is let go, though it stays on the screen
+// a little longer: the copy that takes the lock next must be able to listen under the window's name,
+// and a start that asked this one learns at once that it is quitting.
+void ReleaseMutex(int handle) {
+  sdl::StopListening();
+  sdl::DropInstanceLock(handle - 1);
+}
 
 const char* DisplayName() { return S().display.c_str(); }
 
 bool FindForeignWindow(const char* className, const char* title) {
-  return sdl::ConnectForRaise(WindowSocketName(className, title).c_str(), 2000);
+  return sdl::ConnectForRaise(WindowSocketName(className, title).c_str());
 }
 
-// The first copy answers once its main loop has taken the request (at least ten times a second,
-// even while it is minimised); a copy that does not answer within the wait (stopped, or hung) did
-// not come to the front.
-bool RaiseForeignWindow() { return sdl::SendRaiseRequest(2000); }
+// The first copy takes the request in its main loop (at least ten times a second, even while it is
+// minimised), brings its window to the front, then answers; a copy that does not answer within the
+// wait (stopped, or hung) did not come to the front.
+bool RaiseForeignWindow(bool& wentAway) {
+  const sdl::RaiseAnswer answer = sdl::SendRaiseRequest(2000);
+  wentAway = answer == sdl::RaiseAnswer::Closed;
+  return answer == sdl::RaiseAnswer::Shown;
+}
 
+// A copy that is quitting lets the name go before its lock, so the name is free by the time this copy
+// holds the lock. Should it still be taken, it is waited for a moment; a name that stays taken is said
+// on stderr, since no later start could bring this copy to the front.
 void AnnounceWindow(const char* className, const char* title) {
-  sdl::ListenForRaiseRequests(WindowSocketName(className, title).c_str());
+  const int error = sdl::ListenForRaiseRequests(WindowSocketName(className, title).c_str(), 2000);
+  if (error != 0) {
+    std::fprintf(stderr, "%s: a later start cannot bring this copy to the front: listening for it failed (%s)\n",
+                 title, std::strerror(error));
+  }
 }
 
 // SDL grabs the pointer of a window it takes for shown again and again for five seconds, the main

@@ -103,14 +103,20 @@ TEST_F(DesktopTest, AFullQueueOfClosingMessagesLosesNoneOfThem) {
   EXPECT_EQ(quits, 10);
 }
 
-TEST_F(DesktopTest, FullScreenHoldsTheKeyboardOnlyWhileTheWindowHasTheFocus) {
+// The keyboard, and the pointer confined to the window, are held only while the window has the focus:
+// held through a minimising, the pointer would keep the desktop program busy taking it back.
+TEST_F(DesktopTest, FullScreenHoldsKeyboardAndPointerOnlyWhileTheWindowHasTheFocus) {
   EXPECT_FALSE(plat::headless::Holds().keyboardGrabbed);  // not shown yet
   plat::ShowMainWindow(elSystem::Framework.mainWindow);
+  elSystem::ClipCursorToScreen();
   EXPECT_TRUE(plat::headless::Holds().keyboardGrabbed);
+  EXPECT_TRUE(plat::headless::Holds().cursorConfined);
   plat::headless::PostInput(plat::WM_ACTIVATEAPP, 0, 0);  // another window took the focus
   EXPECT_FALSE(plat::headless::Holds().keyboardGrabbed);
+  EXPECT_FALSE(plat::headless::Holds().cursorConfined);
   plat::headless::PostInput(plat::WM_ACTIVATEAPP, 1, 0);
   EXPECT_TRUE(plat::headless::Holds().keyboardGrabbed);
+  EXPECT_TRUE(plat::headless::Holds().cursorConfined);
   Pump();
   plat::DestroyWindow(elSystem::Framework.mainWindow);
   EXPECT_FALSE(plat::headless::Holds().keyboardGrabbed);

@@ -1,6 +1,7 @@
 // The program entry, the message loop and the scene machine.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 #include "framework/el_draw.h"
@@ -100,7 +101,9 @@ TEST(ProgramTest, ASecondCopyFacingACopyThatDoesNotAnswerSaysSoAndFails) {
     testing_support::FreshHost();
     bool exists = false;
     ASSERT_NE(plat::CreateNamedMutex("Tessivane:ElMutex", exists), 0);
-    if (windowFound) plat::headless::AddForeignWindow("DEFAULT", "Tessivane", false);
+    if (windowFound) {
+      plat::headless::AddForeignWindow("DEFAULT", "Tessivane", {plat::headless::ForeignCopy::Answer::Nothing, "", 0});
+    }
     testing::internal::CaptureStderr();
     const int status = testing_support::RunGame(10);
     const std::string said = testing::internal::GetCapturedStderr();
@@ -109,6 +112,29 @@ TEST(ProgramTest, ASecondCopyFacingACopyThatDoesNotAnswerSaysSoAndFails) {
         << said;
     EXPECT_EQ(plat::headless::FinishedFrames(), 0);
     EXPECT_EQ(plat::MainWindow(), plat::kNoWindow);
+  }
+}
+
+// A copy that is quitting closes the request unanswered and lets its lock go: the start takes the lock
+// and runs its own game. A copy still starting is asked again until it takes the request.
+TEST(ProgramTest, ASecondCopyMeetingACopyThatQuitsOrStartsWaitsForIt) {
+  using Answer = plat::headless::ForeignCopy::Answer;
+  testing_support::FreshHost();
+  bool exists = false;
+  ASSERT_NE(plat::CreateNamedMutex("Tessivane:ElMutex", exists), 0);
+  plat::headless::AddForeignWindow("DEFAULT", "Tessivane", {Answer::Closes, "Tessivane:ElMutex"});
+  EXPECT_EQ(testing_support::RunGame(10), 0);
+  EXPECT_EQ(plat::headless::ForeignRaises(), 1);
+  EXPECT_EQ(plat::headless::FinishedFrames(), 10) << "the start meeting a quitting copy ran no game";
+
+  for (const std::uint32_t listensFromMs : {300u, 1990u}) {
+    testing_support::FreshHost();
+    ASSERT_NE(plat::CreateNamedMutex("Tessivane:ElMutex", exists), 0);
+    plat::headless::AddForeignWindow("DEFAULT", "Tessivane", {Answer::Shown, "", listensFromMs});
+    EXPECT_EQ(testing_support::RunGame(10), 0) << "a copy taking requests after " << listensFromMs << " ms";
+    EXPECT_EQ(plat::headless::ForeignRaises(), 1);
+    EXPECT_EQ(plat::headless::FinishedFrames(), 0);
+    EXPECT_GE(plat::TimeGetTime(), listensFromMs);
   }
 }
 

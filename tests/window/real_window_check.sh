@@ -28,8 +28,7 @@ xvfb-run -a -s "-screen 0 800x600x24" sh -c '
   "$program" 2>/dev/null &
   second=$!
   started "$second"
-  wait_until 10 gone "$second" || fail "the second copy did not end"
-  wait "$second"; status=$?
+  ended 10 "$second" || fail "the second copy did not end"
   [ "$status" -eq 0 ] || fail "second copy: status $status"
   alive "$game" || fail "first copy ended"
   window_shown || fail "the first copy lost its window"
@@ -59,8 +58,7 @@ xvfb-run -a -s "-screen 0 1280x720x24 -br" sh -c '
   SDL_AUDIODRIVER=dummy "$program" 2>"$work/raise-second.log" &
   second=$!
   started "$second"
-  wait_until 10 gone "$second" || fail "the second copy did not end"
-  wait "$second"; status=$?
+  ended 10 "$second" || fail "the second copy did not end"
   [ "$status" -eq 0 ] || fail "second copy: status $status"
   back() { window_shown && [ "$(xdotool getactivewindow 2>/dev/null)" = "$window" ]; }
   wait_until 10 back || fail "the second copy did not bring the first back (shown and focused)"

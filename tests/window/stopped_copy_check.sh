@@ -44,8 +44,7 @@ xvfb-run -a -s "-screen 0 800x600x24" sh -c '
   SDL_AUDIODRIVER=dummy "$program" 2>"$work/after.log" &
   after=$!
   started "$after"
-  wait_until 10 gone "$after" || fail "the start after the copy ran again did not end"
-  wait "$after"; status=$?
+  ended 10 "$after" || fail "the start after the copy ran again did not end"
   [ "$status" -eq 0 ] || fail "the start after the copy ran again: status $status: $(cat "$work/after.log")"
   alive "$game" || fail "the first copy ended"
   window_shown || fail "the first copy lost its window"

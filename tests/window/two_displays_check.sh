@@ -68,8 +68,7 @@ xvfb-run -a -s "-screen 0 800x600x24" sh -c '
   DISPLAY="unix$second.0" SDL_AUDIODRIVER=dummy "$program" 2>"$work/third.log" &
   three=$!
   started "$three"
-  wait_until 10 gone "$three" || fail "a second start on $second (as unix$second.0) did not end"
-  wait "$three"; status=$?
+  ended 10 "$three" || fail "a second start on $second (as unix$second.0) did not end"
   [ "$status" -eq 0 ] || fail "the second start on $second ended with status $status"
   DISPLAY="$second" wait_until 5 window_shown || fail "the start on $second did not bring back the copy there"
   ! window_shown || fail "the start on $second brought back the copy on $first"

@@ -61,6 +61,13 @@ alive() {
   [ -n "$_state" ] && [ "$_state" != Z ]
 }
 gone() { ! alive "$1"; }
+# ended SECONDS PID: the process (a child of this shell) ends within SECONDS, and $status is its exit
+# status; false while it still runs then.
+ended() {
+  wait_until "$1" gone "$2" || return 1
+  wait "$2"
+  status=$?
+}
 
 # started PID: the process is ended when this shell exits. end_started ends them all now, latest
 # first, each with the processes it started itself (SDL shows an error box from a forked copy of the
