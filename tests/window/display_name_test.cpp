@@ -15,6 +15,8 @@ std::string X(const char* display) { return DisplayName("x11", display, "wayland
 std::string Wayland(const char* display, const char* runtimeDir = "/run/user/1000") {
   return DisplayName("wayland", ":1", display, runtimeDir);
 }
+// A path's name with no runtime folder to shorten it by.
+std::string Whole(const char* path) { return Wayland(path, nullptr); }
 
 TEST(DisplayName, OneXDisplayHoweverItIsWritten) {
   for (const char* same : {":1.0", "unix:1", "unix:1.0", "unix/:1"}) {
@@ -50,6 +52,29 @@ TEST(DisplayName, AWaylandSocketByItsPathOrItsShortName) {
   EXPECT_NE(Wayland("/run/user/10000/wayland-1"), Wayland("wayland-1"));
   EXPECT_NE(Wayland("/run/user/1000/wayland-1", nullptr), Wayland("wayland-1"));
   EXPECT_NE(Wayland("/run/user/1000", "/run/user/1000"), Wayland("wayland-0"));
+  // The runtime folder written with trailing slashes, and a path with several slashes before the socket.
+  for (const char* folder : {"/run/user/1000", "/run/user/1000/", "/run/user/1000//"}) {
+    for (const char* path : {"/run/user/1000/wayland-1", "/run/user/1000//wayland-1", "/run/user/1000///wayland-1"}) {
+      EXPECT_EQ(Wayland(path, folder), Wayland("wayland-1", folder)) << path << " in " << folder;
+    }
+  }
+}
+
+TEST(DisplayName, APathTheRuntimeFolderDoesNotHoldStaysWhole) {
+  // Another user's folder as long as this one, a file beside the folder whose name begins with the
+  // folder's, a folder whose name does, and the folder itself, which is no socket.
+  for (const char* path : {"/run/user/1001/wayland-1", "/run/user/1000wayland-1", "/run/user/10000/wayland-1",
+                           "/run/user/1000", "/run/user/1000/"}) {
+    EXPECT_EQ(Wayland(path), Whole(path)) << path;
+  }
+  EXPECT_EQ(Wayland("/run/user/1000/wayland-1", "/run/user/100"), Whole("/run/user/1000/wayland-1"));
+  // A name that is not a path already lies in the runtime folder: "run/wayland-1" in the folder "run" is
+  // run/run/wayland-1, not the socket wayland-1.
+  EXPECT_EQ(Wayland("run/wayland-1", "run"), Whole("run/wayland-1"));
+  // With no runtime folder, a path at the root is not the short name.
+  for (const char* none : {"", static_cast<const char*>(nullptr)}) {
+    EXPECT_NE(Wayland("/wayland-1", none), Wayland("wayland-1", none));
+  }
 }
 
 TEST(DisplayName, DriversThatShowNothingOnlyWhenAskedFor) {
