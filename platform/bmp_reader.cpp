@@ -1,14 +1,12 @@
 #include "platform/bmp_reader.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/regular_file.h"
 
 namespace plat {
 namespace {
-
-constexpr int kMaxSide = 16384;
-constexpr std::int64_t kMaxPixels = std::int64_t{1} << 24;  // a picture larger than 4096 x 4096 is refused
 
 std::uint32_t Le32(const std::uint8_t* p) {
   return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
@@ -30,7 +28,7 @@ std::uint32_t Channel(std::uint32_t value, std::uint32_t mask) {
 
 bool ReadBmpMemory(const std::uint8_t* data, std::size_t size, BmpImage& out) {
   out = BmpImage{};
-  if (data == nullptr || size < 14 + 12 || data[0] != 'B' || data[1] != 'M') return false;
+  if (data == nullptr || size < 14 + 12 || size > kMaxBmpFileBytes || data[0] != 'B' || data[1] != 'M') return false;
   const std::uint32_t pixelOffset = Le32(data + 10);
   const std::uint32_t headerSize = Le32(data + 14);
   if (headerSize < 12 || headerSize > size - 14) return false;
@@ -55,7 +53,7 @@ bool ReadBmpMemory(const std::uint8_t* data, std::size_t size, BmpImage& out) {
   }
   const bool topDown = height < 0;
   if (topDown) height = -height;
-  if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide || width * height > kMaxPixels) return false;
+  if (width <= 0 || height <= 0 || width > kMaxBmpSide || height > kMaxBmpSide || width * height > kMaxBmpPixels) return false;
 
   std::uint32_t masks[3] = {0, 0, 0};
   if (compression == 3 && (bpp == 16 || bpp == 32)) {  // bit fields
@@ -134,12 +132,14 @@ bool ReadBmpFile(const char* path, BmpImage& out) {
   if (path == nullptr) return false;
   std::FILE* f = OpenRegularFile(path);
   if (f == nullptr) return false;
+  // One byte past the largest picture tells a file too long for one: no more is read, however long
+  // the file is.
   std::vector<std::uint8_t> bytes;
   std::uint8_t chunk[65536];
   std::size_t n = 0;
-  while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) {
+  while (bytes.size() <= kMaxBmpFileBytes &&
+         (n = std::fread(chunk, 1, std::min(sizeof chunk, kMaxBmpFileBytes + 1 - bytes.size()), f)) > 0) {
     bytes.insert(bytes.end(), chunk, chunk + n);
-    if (bytes.size() > (std::size_t{1} << 30)) break;
   }
   std::fclose(f);
   return ReadBmpMemory(bytes.data(), bytes.size(), out);

@@ -5,6 +5,7 @@
 //                       [--shot FRAME:FILE.png ...] [--dump FRAME:FILE.json ...] [--audio FILE.wav]
 //                       [--no-sound-device] [--assets DIR]
 #include <dirent.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -32,6 +33,7 @@ struct RunnerState {
   // frame -> file; a frame may be pictured or dumped to several files, each written
   std::multimap<int, std::string> shots;
   std::multimap<int, std::string> dumps;
+  bool keepsSound = false;  // --audio: the sound is written when the run ends
   std::string line;
   int lastFrame = -1;
   int failures = 0;
@@ -132,6 +134,14 @@ bool ParseFrameAndFile(const std::string& value, int& frame, std::string& file) 
   return true;
 }
 
+// After a failed write the run has failed whatever comes next, and it goes on only for what is still
+// to be written: once the trace is lost (or was never asked for) and no picture, dump or sound is still
+// to come, playing the rest of the frames would write nothing.
+bool NothingLeftToWrite(const RunnerState& state, int frame) {
+  return (state.trace == nullptr || state.traceFailed) && !state.keepsSound &&
+         state.shots.upper_bound(frame) == state.shots.end() && state.dumps.upper_bound(frame) == state.dumps.end();
+}
+
 void OnFrameDone(int frame, void* user) {
   auto& state = *static_cast<RunnerState*>(user);
   state.lastFrame = frame;
@@ -142,6 +152,7 @@ void OnFrameDone(int frame, void* user) {
   plat::headless::ClearMciCommands();
   WriteShots(state, frame);
   WriteDumps(state, frame);
+  if (state.failures > 0 && NothingLeftToWrite(state, frame)) plat::headless::SetFrameLimit(frame + 1);
 }
 
 std::string ExecutableDirectory() {
@@ -164,6 +175,9 @@ int Usage(const char* program) {
 
 int main(int argc, char** argv) {
   setenv("OMP_NUM_THREADS", "1", 0);
+  // An output whose reader has gone (a pipe into `head`) fails its write with EPIPE, which the run
+  // reports as for any file it cannot write, instead of the runner being killed without a word.
+  signal(SIGPIPE, SIG_IGN);
   int frames = 600;
   long long seed = 1000000000;
   std::string scriptPath, tracePath, audioPath, assetsDir = ExecutableDirectory();
@@ -253,6 +267,7 @@ int main(int argc, char** argv) {
   }
   // Sound is rendered only when something observes it: kept whole for --audio, and rendered for
   // --trace, whose music commands include the restarts at the end of a piece.
+  state.keepsSound = !audioPath.empty();
   plat::headless::SetAudioRendering(!audioPath.empty() || !tracePath.empty());
   plat::headless::SetAudioKeepSeconds(audioPath.empty() ? 0 : AudioKeepSeconds(frames));
   plat::headless::SetFrameLimit(frames);

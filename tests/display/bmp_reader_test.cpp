@@ -1,5 +1,9 @@
-// The BMP reader: every depth, both row orders, bit fields, and malformed or truncated files, plus a
-// fuzz loop over mutated files (run it under the sanitizer build as well).
+// The BMP reader: every depth, both row orders, bit fields, the fifth version's header with a full
+// palette, malformed or truncated files, the largest file it takes and one past it, plus a fuzz loop
+// over mutated files (run it under the sanitizer build as well).
+#include <unistd.h>
+
+#include <fstream>
 #include <random>
 
 #include "display_fixture.h"
@@ -70,6 +74,102 @@ TEST(BmpReader, MalformedFilesAreRefused) {
     EXPECT_FALSE(plat::ReadBmpMemory(good.data(), n, image)) << "truncated to " << n;
   }
   EXPECT_FALSE(plat::ReadBmpFile("/nonexistent/picture.bmp", image));
+}
+
+// `file` (as MakeBmp writes it, with the 40-byte header and without bit fields) with the fifth
+// version's header of 124 bytes instead, as painting programs often write it; with `profileBytes`, an
+// embedded colour profile of that many bytes lies between the palette and the pixels.
+std::vector<std::uint8_t> WithFifthHeader(const std::vector<std::uint8_t>& file, std::uint32_t profileBytes = 0) {
+  const std::uint32_t oldOffset = file[10] | (file[11] << 8) | (file[12] << 16) | (file[13] << 24);
+  std::vector<std::uint8_t> bytes(file.begin(), file.begin() + 54);
+  bytes.resize(14 + 124, 0);
+  bytes.insert(bytes.end(), file.begin() + 54, file.begin() + oldOffset);
+  const auto profileAt = static_cast<std::uint32_t>(bytes.size());
+  bytes.resize(bytes.size() + profileBytes, 0x5A);
+  const auto pixelOffset = static_cast<std::uint32_t>(bytes.size());
+  bytes.insert(bytes.end(), file.begin() + oldOffset, file.end());
+  Put32(bytes, 2, static_cast<std::uint32_t>(bytes.size()));
+  Put32(bytes, 10, pixelOffset);
+  Put32(bytes, 14, 124);
+  Put32(bytes, 14 + 56, profileBytes > 0 ? 0x4D424544 : 0x73524742);  // 'MBED' or 'sRGB'
+  Put32(bytes, 14 + 108, 4);                                           // perceptual intent
+  if (profileBytes > 0) {
+    Put32(bytes, 14 + 112, profileAt - 14);  // counted from the info header
+    Put32(bytes, 14 + 116, profileBytes);
+  }
+  return bytes;
+}
+
+TEST(BmpReader, AFullPaletteAfterTheFifthHeaderReadsWithOrWithoutAProfileBeforeThePixels) {
+  // 256 colours, one a pixel: the palette is full.
+  std::vector<std::uint32_t> rgb;
+  for (std::uint32_t i = 0; i < 256; ++i) rgb.push_back((i << 16) | ((255 - i) << 8) | ((i * 7) & 0xFF));
+  const auto plain = MakeBmp(8, 16, 16, rgb);
+  plat::BmpImage image;
+  for (const std::uint32_t profile : {0u, 3144u}) {
+    const auto bytes = WithFifthHeader(plain, profile);
+    ASSERT_TRUE(Read(bytes, image)) << "a profile of " << profile << " bytes";
+    EXPECT_EQ(image.pixels, rgb) << "a profile of " << profile << " bytes";
+  }
+}
+
+// What this process has read from files so far, as the kernel counts it.
+std::uint64_t BytesRead() {
+  std::ifstream io("/proc/self/io");
+  std::string key;
+  std::uint64_t value = 0;
+  while (io >> key >> value) {
+    if (key == "rchar:") return value;
+  }
+  return 0;
+}
+
+TEST(BmpReader, TheLargestPictureReadsAndALongerFileIsRefusedUnreadPastOneByteMore) {
+  // 4096 x 4096 at 32 bits, behind the longest header and a palette of 256 entries (which a 32-bit
+  // picture may carry and the reader passes over): the longest file the reader takes. The bottom row's
+  // first pixel and the top row's last, the file's last bytes, are marked.
+  const std::uint32_t pixelOffset = 14 + 124 + 256 * 4;
+  const std::size_t size = pixelOffset + std::size_t{4096} * 4096 * 4;
+  std::vector<std::uint8_t> largest(size, 0);
+  largest[0] = 'B';
+  largest[1] = 'M';
+  Put32(largest, 2, static_cast<std::uint32_t>(size));
+  Put32(largest, 10, pixelOffset);
+  Put32(largest, 14, 124);
+  Put32(largest, 18, 4096);
+  Put32(largest, 22, 4096);
+  Put16(largest, 26, 1);
+  Put16(largest, 28, 32);
+  Put32(largest, 46, 256);
+  Put32(largest, pixelOffset, 0x123456);
+  Put32(largest, size - 4, 0x654321);
+  const std::string dir = MakeTempDir();
+  const std::string path = dir + "/largest.bmp";
+  WriteFile(path, largest);
+  plat::BmpImage image;
+  ASSERT_TRUE(plat::ReadBmpFile(path.c_str(), image));
+  ASSERT_EQ(image.width, 4096);
+  ASSERT_EQ(image.height, 4096);
+  EXPECT_EQ(image.pixels[4095 * 4096], 0x123456u);
+  EXPECT_EQ(image.pixels[4095], 0x654321u);
+
+  // One byte more is a damaged picture, in memory as in a file.
+  largest.push_back(0);
+  EXPECT_FALSE(Read(largest, image));
+  WriteFile(path, largest);
+  EXPECT_FALSE(plat::ReadBmpFile(path.c_str(), image));
+  EXPECT_TRUE(image.pixels.empty());
+
+  // A file of 1 GiB that starts as that picture (sparse: it takes no room on the disk) is refused
+  // having read one byte past the largest picture, and at most what the C library reads ahead.
+  ASSERT_EQ(truncate(path.c_str(), off_t{1} << 30), 0);
+  const std::uint64_t before = BytesRead();
+  ASSERT_GT(before, size) << "the kernel counts no reads";
+  EXPECT_FALSE(plat::ReadBmpFile(path.c_str(), image));
+  const std::uint64_t read = BytesRead() - before;
+  EXPECT_LE(read, size + 1 + 65536) << "read " << read << " bytes of the 1 GiB file";
+  std::remove(path.c_str());
+  rmdir(dir.c_str());
 }
 
 TEST(BmpReader, FuzzedFilesNeverReadOutside) {

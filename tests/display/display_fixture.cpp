@@ -10,7 +10,6 @@
 #include "platform/headless/headless_host.h"
 
 namespace display_test {
-namespace {
 
 void Put16(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v) {
   b[at] = static_cast<std::uint8_t>(v);
@@ -20,8 +19,6 @@ void Put32(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v) {
   Put16(b, at, v & 0xFFFF);
   Put16(b, at + 2, v >> 16);
 }
-
-}  // namespace
 
 std::vector<std::uint8_t> MakeBmp(int bpp, int width, int height, const std::vector<std::uint32_t>& rgb, bool topDown,
                                   bool bitFields) {

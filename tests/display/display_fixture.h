@@ -16,6 +16,9 @@ namespace display_test {
 // (bitFields: 5-6-5 with masks), 24 plain, 32 X8R8G8B8 (bitFields: with masks).
 std::vector<std::uint8_t> MakeBmp(int bpp, int width, int height, const std::vector<std::uint32_t>& rgb,
                                   bool topDown = false, bool bitFields = false);
+// Little-endian values written into a file's bytes at `at`.
+void Put16(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v);
+void Put32(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v);
 void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
 std::string MakeTempDir();
 

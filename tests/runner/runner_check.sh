@@ -69,6 +69,26 @@ expect 1 "$work/no-folder/a.png" "picture into a missing folder" --frames 5 --sh
 expect 1 "$work/no-folder/a.json" "dump into a missing folder" --frames 5 --dump 3:"$work/no-folder/a.json"
 expect 2 "$work/no-folder/a.trace" "trace into a missing folder" --frames 5 --trace "$work/no-folder/a.trace"
 expect 2 "$work/no-folder/a.wav" "sound into a missing folder" --frames 5 --audio "$work/no-folder/a.wav"
+# Each output into a pipe whose reader has gone (`head` takes ten bytes and leaves): every one is larger
+# than a pipe holds, so a write meets the closed pipe, and the run fails naming the file instead of
+# being killed by the signal. A run with nothing left to write ends at once: asked for 10000000 frames
+# (46 hours of play), the trace, the picture and the dump end well within the deadline.
+#   into_gone_reader WHAT ARGUMENTS...
+into_gone_reader() {
+  what="$1"; shift
+  { timeout 60 "$runner" "$@" 2>"$work/err"; echo $? >"$work/status"; } | head -c 10 >/dev/null
+  status=$(cat "$work/status")
+  if [ "$status" -ne 1 ]; then
+    echo "$what into a pipe whose reader has gone: status $status, not 1"; failed=1
+  elif ! grep -qF "could not write /dev/stdout" "$work/err"; then
+    echo "$what into a pipe whose reader has gone: the message does not name /dev/stdout:"; head -3 "$work/err"
+    failed=1
+  fi
+}
+into_gone_reader "trace" --frames 10000000 --trace /dev/stdout
+into_gone_reader "picture" --frames 10000000 --shot 5:/dev/stdout
+into_gone_reader "dump" --frames 10000000 --dump 5:/dev/stdout
+into_gone_reader "sound" --frames 60 --audio /dev/stdout
 # A WAV file's 32-bit sizes hold the sound of 1460759 frames (with the two seconds kept past the last):
 # one more is refused before the game starts, and before the file is made.
 expect 2 "at most, not 1460760" "sound longer than a WAV file holds" --frames 1460760 --audio "$work/long.wav"
