@@ -70,9 +70,10 @@ expect 1 "$work/no-folder/a.json" "dump into a missing folder" --frames 5 --dump
 expect 2 "$work/no-folder/a.trace" "trace into a missing folder" --frames 5 --trace "$work/no-folder/a.trace"
 expect 2 "$work/no-folder/a.wav" "sound into a missing folder" --frames 5 --audio "$work/no-folder/a.wav"
 # Each output into a pipe whose reader has gone (`head` takes ten bytes and leaves): every one is larger
-# than a pipe holds, so a write meets the closed pipe, and the run fails naming the file instead of
-# being killed by the signal. A run with nothing left to write ends at once: asked for 10000000 frames
-# (46 hours of play), the trace, the picture and the dump end well within the deadline.
+# than a pipe holds (sixteen pictures of about 80 KiB, where a pipe may hold 1 MiB), so a write meets
+# the closed pipe, and the run fails naming the file instead of being killed by the signal. A run with
+# nothing left to write ends at once: asked for 10000000 frames (46 hours of play), the trace, the
+# pictures and the dump end well within the deadline.
 #   into_gone_reader WHAT ARGUMENTS...
 into_gone_reader() {
   what="$1"; shift
@@ -86,7 +87,7 @@ into_gone_reader() {
   fi
 }
 into_gone_reader "trace" --frames 10000000 --trace /dev/stdout
-into_gone_reader "picture" --frames 10000000 --shot 5:/dev/stdout
+into_gone_reader "picture" --frames 10000000 $(for f in $(seq 5 20); do printf -- '--shot %s:/dev/stdout ' "$f"; done)
 into_gone_reader "dump" --frames 10000000 --dump 5:/dev/stdout
 into_gone_reader "sound" --frames 60 --audio /dev/stdout
 # A WAV file's 32-bit sizes hold the sound of 1460759 frames (with the two seconds kept past the last):
