@@ -7,11 +7,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 
 namespace plat::sdl {
 namespace {
@@ -40,18 +40,13 @@ Sockets& K() {
   return sockets;
 }
 
-std::int64_t MonotonicNs() {
-  timespec ts;
-  clock_gettime(CLOCK_MONOTONIC, &ts);
-  return static_cast<std::int64_t>(ts.tv_sec) * 1000000000 + ts.tv_nsec;
-}
-
-// The moment `ms` from now, and the whole milliseconds left until it (rounded up: a wait never ends
-// short of it).
-std::int64_t MsFromNow(int ms) { return MonotonicNs() + static_cast<std::int64_t>(ms) * 1000000; }
-std::int64_t MsLeft(std::int64_t until) {
-  const std::int64_t left = until - MonotonicNs();
-  return left <= 0 ? 0 : (left + 999999) / 1000000;
+// Waits run on the monotonic clock: `ms` from now, and the whole milliseconds left until then (rounded
+// up: a wait never ends short of its moment).
+using Clock = std::chrono::steady_clock;
+Clock::time_point MsFromNow(int ms) { return Clock::now() + std::chrono::milliseconds(ms); }
+int MsLeft(Clock::time_point until) {
+  const auto left = std::chrono::ceil<std::chrono::milliseconds>(until - Clock::now()).count();
+  return left <= 0 ? 0 : static_cast<int>(left);
 }
 
 // "tessivane:<uid>:<name>" in the abstract namespace (sun_path starts with a zero byte).
@@ -99,14 +94,14 @@ int ReadRequest(Pending& p) {
 // The first copy's answer, read until its line ends, it closes, or the time is up; a signal that
 // breaks into the wait does not shorten it.
 RaiseAnswer AwaitAnswer(int socket, int replyMs) {
-  const std::int64_t until = MsFromNow(replyMs);
+  const Clock::time_point until = MsFromNow(replyMs);
   char reply[sizeof kAnswer + 8] = {};
   std::size_t got = 0;
   while (got < sizeof reply - 1 && std::memchr(reply, '\n', got) == nullptr) {
-    const std::int64_t left = MsLeft(until);
+    const int left = MsLeft(until);
     if (left == 0) return RaiseAnswer::None;
     pollfd answer{socket, POLLIN, 0};
-    const int ready = poll(&answer, 1, static_cast<int>(left));
+    const int ready = poll(&answer, 1, left);
     if (ready < 0 && errno == EINTR) continue;
     if (ready <= 0) return RaiseAnswer::None;
     const ssize_t n = recv(socket, reply + got, sizeof reply - 1 - got, MSG_DONTWAIT);
@@ -134,7 +129,7 @@ void DropInstanceLock(int socket) {
 int ListenForRaiseRequests(const char* name, int waitMs) {
   Sockets& k = K();
   StopListening();
-  const std::int64_t until = MsFromNow(waitMs);
+  const Clock::time_point until = MsFromNow(waitMs);
   int error = 0;
   int fd = BoundSocket(name, SOCK_NONBLOCK, error);
   while (fd < 0 && error == EADDRINUSE && MsLeft(until) > 0) {
